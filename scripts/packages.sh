@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Makes sure the cross compiler, Wine, Xvfb and GoogleTest's source are on this
+# machine. As root it installs what is missing; otherwise it names the packages.
+set -euo pipefail
+
+need=()
+command -v x86_64-w64-mingw32-g++-posix >/dev/null || need+=(mingw-w64)
+[ -x /usr/lib/wine/wine64 ] || need+=(wine64)
+command -v xvfb-run >/dev/null || need+=(xvfb)
+command -v xauth >/dev/null || need+=(xauth)
+command -v cmake >/dev/null || need+=(cmake)
+[ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest)
+if [ "${VANTRO_WANT_SCREENSHOT:-0}" = 1 ]; then
+  command -v import >/dev/null || need+=(imagemagick)
+fi
+
+[ ${#need[@]} -eq 0 ] && exit 0
+if [ "$(id -u)" -eq 0 ]; then
+  echo "Installing: ${need[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq "${need[@]}" >/dev/null
+else
+  echo "Please install these Debian packages first: ${need[*]}" >&2
+  exit 1
+fi

@@ -1,0 +1,26 @@
+#pragma once
+// Starting other programs: a process from a command line with a window style, and the
+// shell's default open action. Tests record the calls and script the outcome.
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+class Launcher {
+public:
+    virtual ~Launcher() = default;
+    // Starts the command line with STARTUPINFO.wShowWindow = showCommand (SW_*).
+    // Returns 0 on success, otherwise the Win32 error code of the failed start.
+    virtual DWORD StartProcess(const std::string& commandLine, int showCommand) = 0;
+    // ShellExecuteA with no verb. Returns the shell's result (above 32 is success).
+    virtual intptr_t ShellExecute(HWND owner, const std::string& file,
+                                  const std::string& parameters, const std::string& directory,
+                                  int showCommand) = 0;
+};
+
+class WindowsLauncher final : public Launcher {
+public:
+    DWORD StartProcess(const std::string& commandLine, int showCommand) override;
+    intptr_t ShellExecute(HWND owner, const std::string& file, const std::string& parameters,
+                          const std::string& directory, int showCommand) override;
+};
