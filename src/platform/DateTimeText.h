@@ -1,0 +1,33 @@
+#pragma once
+// Every date and time text of the program, in fixed English forms whatever the
+// regional settings, so stored records stay readable after a settings change.
+// Dates are read month first. No <windows.h>.
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/DateTime.h"
+
+namespace datetext {
+
+std::string DateMMDDYYYY(const Date& d);          // 12/04/1998
+std::string DateMMDDYY(const Date& d);            // 12/04/98
+std::string TimeHHMMAmPm(const DateTime& t);      // 07:05 PM
+std::string ShortDate(const Date& d);             // 12/4/98
+std::string LongTime(const DateTime& t);          // 7:05:23 PM
+std::string MonthDay(const Date& d);              // Dec 04
+std::string WeekdayAbbrev(const Date& d);         // Sun .. Sat
+std::string ClockText(const DateTime& t);         // Dec 04 - 07:05 PM
+std::string LaunchStamp(const DateTime& t);       // On 12/4/98 at 7:05:23 PM
+int Weekday(const Date& d);                       // 0 = Sunday .. 6 = Saturday
+bool IsValidDate(const Date& d);
+
+// Reads m/d/y (separators / - or .; one or two digits for month and day; two or four
+// digits for the year, two-digit years through the 1930..2029 window). The whole text
+// must be the date; blanks around it are allowed. Nothing when it is not a real date.
+std::optional<Date> ParseDate(std::string_view text);
+
+// Milliseconds to the start of the next minute: (60 - second) * 1000.
+int NextMinuteInterval(const DateTime& now);
+
+}  // namespace datetext

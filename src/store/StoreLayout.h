@@ -1,0 +1,50 @@
+#pragma once
+// Where Vantro keeps its state: every key path and value name of the store.
+#include <string>
+
+namespace store {
+
+inline constexpr const char* kProgramKey = "SOFTWARE\\Halvern\\Vantro";
+inline constexpr const char* kTasksKey = "SOFTWARE\\Halvern\\Vantro\\Tasks";
+// Task records are addressed through this prefix (key names ignore case).
+inline constexpr const char* kTaskKeyPrefix = "SOFTWARE\\Halvern\\Vantro\\tasks\\";
+inline constexpr const char* kRunKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+inline constexpr const char* kAppPathsSpeedDisk =
+    "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\SD32.EXE";
+inline constexpr const char* kAppPathsDiskDoctor =
+    "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\NDD32.EXE";
+inline constexpr const char* kMsInfoKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+inline constexpr const char* kSharedToolsLocationKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
+
+// Settings in the program key.
+inline constexpr const char* kRunning = "Running";
+inline constexpr const char* kPath = "Path";
+inline constexpr const char* kDrives = "Drives";
+inline constexpr const char* kMessageApp = "MessageApp";
+inline constexpr const char* kShowCloseWindows = "Show Close Windows";
+inline constexpr const char* kAutoDial = "AutoDial";
+inline constexpr const char* kNetworked = "Networked";
+inline constexpr const char* kRemoteIP = "RemoteIP";
+inline constexpr const char* kDUNNum = "DUNNum";
+
+// In the tasks key: raised by others to ask for a grid rebuild.
+inline constexpr const char* kUpdate = "Update";
+
+// Values of a task record.
+inline constexpr const char* kLocation = "Location";
+inline constexpr const char* kDaysOfTheWeek = "Days of the Week";
+inline constexpr const char* kStartDate = "Start Date";
+inline constexpr const char* kStartTime = "Start Time";
+inline constexpr const char* kRunOnce = "Run Once";
+inline constexpr const char* kPaused = "Paused";
+inline constexpr const char* kLastRan = "Last Ran";
+
+// The program's own value in the Run key.
+inline constexpr const char* kRunEntry = "Vantro";
+
+// A location that starts with this is a message task.
+inline constexpr const char* kMessagePrefix = "MSG:";
+
+inline std::string TaskKey(const std::string& taskName) { return kTaskKeyPrefix + taskName; }
+
+}  // namespace store

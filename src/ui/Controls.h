@@ -1,0 +1,220 @@
+#pragma once
+// Thin wrappers over the standard controls. Each keeps the state the program reads
+// and writes (text, value, list position) even before its window exists, so code that
+// only reads and writes controls runs without a window; once created, the window is
+// the truth. Setting a check box or option button from code runs its Click handler
+// when the state changes, as a user's click does.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/DateTime.h"
+#include "ui/Twips.h"
+
+namespace ui {
+
+enum class ControlKind { Label, TextBox, Button, CheckBox, OptionButton, Frame, ComboBox,
+                         ProgressBar, DatePicker, TimePicker, ListView };
+
+struct ControlSpec {
+    const char* name;
+    ControlKind kind;
+    const char* container;  // nullptr: the form; otherwise the name of a frame
+    const char* caption;
+    int left, top, width, height;  // twips, relative to the container
+    int tabIndex;
+};
+
+class Control {
+public:
+    explicit Control(ControlKind kind) : kind_(kind) {}
+    virtual ~Control() = default;
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    ControlKind Kind() const { return kind_; }
+    HWND hwnd() const { return hwnd_; }
+    UINT Id() const { return id_; }
+
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool enabled);
+    bool Visible() const { return visible_; }
+    void SetVisible(bool visible);
+    void SetFocus();
+    void Move(const TwipsRect& r);
+
+    // Made by the form from its control table.
+    void Create(HWND parent, UINT id, const std::string& caption, const RECT& pixels, HFONT font);
+    // The form's window is going: keep the state, forget the handle.
+    virtual void Detach() { hwnd_ = nullptr; }
+    // Routed by the form: WM_COMMAND notification codes and WM_NOTIFY.
+    virtual void OnCommand(WORD code) {}
+    virtual LRESULT OnNotify(NMHDR* header) { return 0; }
+
+    // Background colour for text boxes and labels; CLR_INVALID keeps the system's.
+    COLORREF BackColor() const { return backColor_; }
+    void SetBackColor(COLORREF color) { backColor_ = color; }
+
+protected:
+    virtual void AfterCreate(const std::string& caption) {}
+
+    HWND hwnd_ = nullptr;
+
+private:
+    ControlKind kind_;
+    UINT id_ = 0;
+    bool enabled_ = true;
+    bool visible_ = true;
+    COLORREF backColor_ = CLR_INVALID;
+};
+
+class TextControl : public Control {
+public:
+    using Control::Control;
+    std::string Text() const;
+    void SetText(const std::string& text);
+    std::function<void()> Change;  // the user or the program changed the text
+
+    void Detach() override;
+
+protected:
+    void AfterCreate(const std::string& caption) override;
+    std::string text_;
+};
+
+class Label : public TextControl {
+public:
+    Label() : TextControl(ControlKind::Label) {}
+};
+
+class TextBox : public TextControl {
+public:
+    TextBox() : TextControl(ControlKind::TextBox) {}
+    void OnCommand(WORD code) override;
+    std::function<void()> GotFocus;
+};
+
+class Button : public TextControl {
+public:
+    Button() : TextControl(ControlKind::Button) {}
+    void OnCommand(WORD code) override;
+    std::function<void()> Click;
+};
+
+class Frame : public TextControl {
+public:
+    Frame() : TextControl(ControlKind::Frame) {}
+};
+
+// Value 0 (clear) or 1 (ticked).
+class CheckBox : public TextControl {
+public:
+    CheckBox() : TextControl(ControlKind::CheckBox) {}
+    int Value() const { return value_; }
+    void SetValue(int value);
+    void OnCommand(WORD code) override;
+    std::function<void()> Click;
+
+protected:
+    void AfterCreate(const std::string& caption) override;
+
+private:
+    int value_ = 0;
+};
+
+// One of a group: choosing it clears the others of the same container.
+class OptionButton : public TextControl {
+public:
+    OptionButton() : TextControl(ControlKind::OptionButton) {}
+    bool Value() const { return value_; }
+    void SetValue(bool value);
+    void OnCommand(WORD code) override;
+    std::function<void()> Click;
+    void SetGroup(std::vector<OptionButton*> group) { group_ = std::move(group); }
+
+protected:
+    void AfterCreate(const std::string& caption) override;
+
+private:
+    bool value_ = false;
+    std::vector<OptionButton*> group_;
+};
+
+class ComboBox : public TextControl {
+public:
+    ComboBox() : TextControl(ControlKind::ComboBox) {}
+    void Clear();
+    void AddItem(const std::string& item);
+    int ListCount() const { return static_cast<int>(items_.size()); }
+    const std::string& List(int index) const { return items_.at(static_cast<size_t>(index)); }
+    int ListIndex() const;  // -1 when no item is chosen
+    void SetListIndex(int index);
+    void OnCommand(WORD code) override;
+    std::function<void()> Click;
+
+protected:
+    void AfterCreate(const std::string& caption) override;
+
+private:
+    std::vector<std::string> items_;
+    int listIndex_ = -1;
+};
+
+class ProgressBar : public Control {
+public:
+    ProgressBar() : Control(ControlKind::ProgressBar) {}
+    int Value() const { return value_; }
+    void SetValue(int value);
+    void SetRange(int minimum, int maximum);
+
+protected:
+    void AfterCreate(const std::string& caption) override;
+
+private:
+    int value_ = 0;
+    int min_ = 0;
+    int max_ = 100;
+};
+
+// A date picker (DatePicker) or a time picker (TimePicker).
+class DateTimePicker : public Control {
+public:
+    explicit DateTimePicker(ControlKind kind) : Control(kind) {}
+    DateTime Value() const;
+    void SetValue(const DateTime& value);
+    LRESULT OnNotify(NMHDR* header) override;
+    std::function<void()> Change;
+
+protected:
+    void AfterCreate(const std::string& caption) override;
+
+private:
+    DateTime value_;
+};
+
+// A report-style list view: a heading row and rows of text cells.
+class ListView : public Control {
+public:
+    ListView() : Control(ControlKind::ListView) {}
+    void SetColumns(const std::vector<std::string>& headings, const std::vector<int>& widthsTwips);
+    void SetRows(const std::vector<std::vector<std::string>>& rows);
+    int SelectedIndex() const;  // -1 when none
+    void Select(int index);
+    LRESULT OnNotify(NMHDR* header) override;
+
+    std::function<void(int index)> SelectionChanged;
+    std::function<void(int index)> LeftClick;   // index -1: not on a row
+    std::function<void(int index, POINT screen)> RightClick;
+    std::function<void(int index)> DoubleClick;
+
+protected:
+    void AfterCreate(const std::string& caption) override;
+
+private:
+    int columnCount_ = 0;
+    bool filling_ = false;
+};
+
+}  // namespace ui
