@@ -2,6 +2,9 @@
 // Starting other programs: a process from a command line with a window style, and the
 // shell's default open action. Tests record the calls and script the outcome.
 #include <windows.h>
+#include <shellapi.h>
+// The member below keeps its own name in every file, whichever includes the shell header.
+#undef ShellExecute
 
 #include <cstdint>
 #include <string>

@@ -56,8 +56,8 @@ struct LaunchRecord {
     std::string commandLine;  // the process's command line, or the shell's file
     int showCommand = 0;
     std::string directory;    // the shell's working folder
-    std::string parameters;   // the shell's parameters
     HWND owner = nullptr;
+    std::string parameters;   // the shell's parameters
 };
 
 class RecordingLauncher final : public Launcher {

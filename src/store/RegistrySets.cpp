@@ -1,0 +1,113 @@
+#include "store/RegistrySets.h"
+
+#include "platform/UniqueHandle.h"
+
+namespace {
+
+// Longest subkey name the listing reads, with its NUL.
+constexpr DWORD kSubKeyNameBuffer = 300;
+
+UniqueHKey OpenKey(HKEY root, const std::string& subkey) {
+    UniqueHKey key;
+    RegOpenKeyExA(root, subkey.c_str(), 0, KEY_ALL_ACCESS, key.put());
+    return key;
+}
+
+void AppendSplitAtCommas(std::vector<std::string>& names, std::string_view name) {
+    for (;;) {
+        size_t comma = name.find(',');
+        names.emplace_back(name.substr(0, comma));
+        if (comma == std::string_view::npos) return;
+        name.remove_prefix(comma + 1);
+    }
+}
+
+}  // namespace
+
+void CreateKey(HKEY root, const std::string& subkey) {
+    UniqueHKey key;
+    RegCreateKeyExA(root, subkey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
+                    nullptr, key.put(), nullptr);
+}
+
+void WriteKeyValue(HKEY root, const std::string& subkey, const std::string& name,
+                   const RegValue& value, DWORD kind) {
+    if (UniqueHKey key = OpenKey(root, subkey)) PutValue(key.get(), name, kind, value);
+}
+
+RegValue ReadKeyValue(HKEY root, const std::string& subkey, const std::string& name) {
+    RegValue value;
+    if (UniqueHKey key = OpenKey(root, subkey)) {
+        FetchValue(key.get(), name, value);
+        value.CutAtFirstNul();
+    }
+    return value;
+}
+
+bool DeleteKeyValue(HKEY root, const std::string& subkey, const std::string& name) {
+    UniqueHKey key = OpenKey(root, subkey);
+    return key && RegDeleteValueA(key.get(), name.c_str()) == ERROR_SUCCESS;
+}
+
+std::vector<std::string> ListSubKeys(HKEY root, const std::string& subkey) {
+    std::vector<std::string> names;
+    UniqueHKey key = OpenKey(root, subkey);
+    if (!key) return names;
+    char buffer[kSubKeyNameBuffer];
+    for (DWORD index = 0; RegEnumKeyA(key.get(), index, buffer, kSubKeyNameBuffer) == ERROR_SUCCESS;
+         ++index) {
+        std::string_view name(buffer);
+        if (!name.empty()) AppendSplitAtCommas(names, name);
+    }
+    return names;
+}
+
+bool DeleteKeyTree(HKEY root, const std::string& subkey) {
+    // An empty path would empty the root itself.
+    if (subkey.empty()) return false;
+    return RegDeleteTreeA(root, subkey.c_str()) == ERROR_SUCCESS;
+}
+
+LONG PutValue(HKEY key, const std::string& name, DWORD kind, const RegValue& value) {
+    if (kind == REG_SZ) {
+        std::string text = value.AsText();
+        return RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                              static_cast<DWORD>(text.size() + 1));
+    }
+    if (kind == REG_DWORD) {
+        std::optional<int32_t> number = value.AsInt32();
+        if (!number) return ERROR_INVALID_DATA;
+        DWORD data = static_cast<DWORD>(*number);
+        return RegSetValueExA(key, name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data),
+                              sizeof data);
+    }
+    return ERROR_SUCCESS;
+}
+
+LONG FetchValue(HKEY key, const std::string& name, RegValue& value) {
+    DWORD kind = 0;
+    DWORD size = 0;
+    LONG status = RegQueryValueExA(key, name.c_str(), nullptr, &kind, nullptr, &size);
+    if (status != ERROR_SUCCESS) return status;
+    if (kind == REG_SZ) {
+        // Kept with its stored NUL; ReadKeyValue cuts the text there.
+        std::string text(size, '\0');
+        status = RegQueryValueExA(key, name.c_str(), nullptr, nullptr,
+                                  reinterpret_cast<BYTE*>(text.data()), &size);
+        if (status == ERROR_SUCCESS) {
+            text.resize(size);
+            value = RegValue::Text(std::move(text));
+        } else {
+            value = RegValue();
+        }
+        return status;
+    }
+    if (kind == REG_DWORD) {
+        DWORD data = 0;
+        size = sizeof data;
+        status = RegQueryValueExA(key, name.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(&data), &size);
+        if (status == ERROR_SUCCESS) value = RegValue::Integer(static_cast<int32_t>(data));
+        return status;
+    }
+    return -1;
+}
