@@ -1,2 +1,54 @@
+// task.exe: the short name for Vantro in the Run box. It starts Vantro from the
+// folder that Vantro recorded at its last start ("Path"), or from its own folder.
 #include <windows.h>
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return 0; }
+
+#include <string>
+
+#include "platform/UniqueHandle.h"
+
+namespace {
+
+std::string RecordedProgramFolder() {
+    UniqueHKey key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Halvern\\Vantro", 0, KEY_QUERY_VALUE, key.put()) != ERROR_SUCCESS)
+        return {};
+    char folder[MAX_PATH + 1] = "";
+    DWORD size = MAX_PATH;
+    DWORD type = 0;
+    if (RegQueryValueExA(key.get(), "Path", nullptr, &type, reinterpret_cast<BYTE*>(folder), &size) != ERROR_SUCCESS ||
+        type != REG_SZ)
+        return {};
+    folder[MAX_PATH] = '\0';
+    return folder;
+}
+
+std::string OwnFolder() {
+    char name[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, name, MAX_PATH);
+    std::string folder = name;
+    return folder.substr(0, folder.find_last_of('\\'));
+}
+
+bool Start(const std::string& folder) {
+    if (folder.empty()) return false;
+    std::string exe = folder + (folder.back() == '\\' ? "" : "\\") + "Vantro.exe";
+    std::string commandLine = "\"" + exe + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.c_str(), &startup, &process))
+        return false;
+    UniqueKernelHandle thread(process.hThread);
+    UniqueKernelHandle child(process.hProcess);
+    return true;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    if (Start(RecordedProgramFolder()) || Start(OwnFolder())) return 0;
+    MessageBoxA(nullptr, "Vantro could not be found. Please start it once from its own folder.",
+                "Vantro", MB_OK | MB_ICONEXCLAMATION);
+    return 1;
+}

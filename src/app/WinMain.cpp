@@ -1,2 +1,34 @@
+// Vantro: the program starts as its main window.
 #include <windows.h>
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) { return 0; }
+#include <commctrl.h>
+#include <objbase.h>
+
+#include "app/AppContext.h"
+#include "mainwindow/frmMain.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_DATE_CLASSES |
+                                                       ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    // Components are created by ProgID; COM lives as long as the program.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+
+    Application app = Application::FromRunningProgram();
+    SystemClock clock;
+    WindowsPrompts prompts;
+    WindowsLauncher launcher;
+    ProcessEnd programEnd;
+    ComComponents components;
+    AppContext context{app, clock, prompts, launcher, programEnd, components};
+
+    frmMain main(context);
+    if (!main.Load()) return 0;
+    main.Show();
+
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}

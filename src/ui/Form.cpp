@@ -107,7 +107,7 @@ void Form::Hide() {
     if (hwnd()) ShowWindow(hwnd(), SW_HIDE);
 }
 
-bool Form::IsMinimized() const { return hwnd() && IsIconic(hwnd()); }
+bool Form::Minimized() const { return hwnd() && IsIconic(hwnd()); }
 bool Form::IsVisible() const { return hwnd() && IsWindowVisible(hwnd()); }
 void Form::Minimize() {
     if (hwnd()) ShowWindow(hwnd(), SW_MINIMIZE);

@@ -48,7 +48,7 @@ public:
     void SetSize(int widthTwips, int heightTwips);
     void Show();
     void Hide();
-    bool IsMinimized() const;
+    bool Minimized() const;
     bool IsVisible() const;
     void Minimize();
     void Restore();

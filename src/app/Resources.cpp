@@ -1,0 +1,7 @@
+#include "app/Resources.h"
+
+HICON LoadAppIcon(HINSTANCE instance, int size) {
+    if (!instance) instance = GetModuleHandleA(nullptr);
+    return static_cast<HICON>(
+        LoadImageA(instance, MAKEINTRESOURCEA(IDI_VANTRO), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+}

@@ -1,0 +1,75 @@
+#include "integration/RunEntry.h"
+
+#include <windows.h>
+
+#include "platform/Application.h"
+#include "store/RegistrySets.h"
+#include "store/StoreLayout.h"
+
+namespace {
+
+std::string Trim(const std::string& text) {
+    size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// A plain file: not a directory, not hidden, not a system file.
+bool PlainFileExists(const std::string& name) {
+    DWORD attributes = GetFileAttributesA(name.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+           !(attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+}
+
+std::string InFolder(const std::string& folder, const char* fileName) {
+    bool hasSlash = !folder.empty() && (folder.back() == '\\' || folder.back() == '/');
+    return folder + (hasSlash ? "" : "\\") + fileName;
+}
+
+}  // namespace
+
+std::string RunEntryData(const Application& app) { return InFolder(app.Path(), "Vantro.exe"); }
+
+void ReflectRunEntry(ui::MenuItem& mnuRunOnStart) {
+    if (!ReadKeyValue(HKEY_LOCAL_MACHINE, store::kRunKey, store::kRunEntry).AsText().empty())
+        mnuRunOnStart.SetChecked(true);
+}
+
+void mnuRunOnStart_Click(ui::MenuItem& mnuRunOnStart, const Application& app) {
+    mnuRunOnStart.SetChecked(!mnuRunOnStart.Checked());
+    std::string data = mnuRunOnStart.Checked() ? RunEntryData(app) : std::string();
+    WriteKeyValue(HKEY_LOCAL_MACHINE, store::kRunKey, store::kRunEntry, RegValue::Text(data), REG_SZ);
+}
+
+std::string StripNulls(const std::string& text) {
+    size_t nul = text.find('\0');
+    return nul == std::string::npos ? text : text.substr(0, nul);
+}
+
+void EnsureTrailingBackslash(std::string& text) {
+    std::string trimmed = Trim(text);
+    if (trimmed.empty() || (trimmed.back() != '/' && trimmed.back() != '\\')) {
+        size_t end = text.find_last_not_of(' ');
+        text = (end == std::string::npos ? std::string() : text.substr(0, end + 1)) + "\\";
+    }
+}
+
+std::string QueryWindowsDir() {
+    std::string buffer(255, ' ');
+    UINT length = GetWindowsDirectoryA(buffer.data(), 255);
+    if (length == 0 || length > 255) return {};
+    std::string dir = StripNulls(buffer.substr(0, length));
+    EnsureTrailingBackslash(dir);
+    return dir;
+}
+
+void InstallLauncher(const Application& app) {
+    std::string windowsDir = QueryWindowsDir();
+    if (Trim(windowsDir).empty()) return;
+    std::string target = windowsDir + "task.exe";
+    if (PlainFileExists(target)) return;
+    std::string source = InFolder(app.Path(), "task.exe");
+    if (!PlainFileExists(source)) return;
+    // A failed copy only means no short name in the Run box; start-up goes on.
+    CopyFileA(source.c_str(), target.c_str(), TRUE);
+}

@@ -1,0 +1,18 @@
+#pragma once
+// Shows the grid model in a report-style list view: row 0 is the header, each later
+// row an item. The list view's selection is the model's current row.
+#include "mainwindow/GridModel.h"
+#include "ui/Controls.h"
+
+class GridView {
+public:
+    explicit GridView(GridModel& model);
+
+    ui::ListView& Control() { return list_; }
+    // Copies the whole model into the list view.
+    void Refresh();
+
+private:
+    GridModel& model_;
+    ui::ListView list_;
+};

@@ -1,0 +1,194 @@
+#include "mainwindow/frmMain.h"
+
+#include <windowsx.h>
+
+#include "app/Resources.h"
+#include "integration/CloseMessage.h"
+#include "integration/RunEntry.h"
+#include "mainwindow/DriveProbe.h"
+#include "mainwindow/MenuIds.h"
+#include "mainwindow/ProgramName.h"
+#include "remote/OLEConnection.h"
+#include "store/FixRegistry.h"
+#include "store/RegistrySets.h"
+#include "store/StoreLayout.h"
+#include "tray/SysTray32.h"
+
+namespace {
+
+constexpr int kWidthTwips = 7815;
+constexpr int kHeightTwips = 2910;
+constexpr const char* kDesignCaption = "Halvern's Vantro";
+
+const std::vector<ui::ControlSpec> kControls = {
+    {"grdProgram", ui::ControlKind::ListView, nullptr, "", 0, 0, 7695, 1965, 0},
+    {"txtStatus", ui::ControlKind::TextBox, nullptr, "", 0, 1965, 6105, 285, 1},
+    {"txtTime", ui::ControlKind::TextBox, nullptr, "", 6120, 1965, 1590, 285, 2},
+};
+
+constexpr const char* kAlreadyRunning =
+    "Vantro is already running.  Please look in the bottom right hand corner to see what looks "
+    "like a wrench.  If this is not the case then click retry to override.";
+constexpr const char* kRemoveDiscs = "Please remove all CD's or Floppy diskettes.  Then click OK!";
+
+}  // namespace
+
+frmMain::frmMain(AppContext& context)
+    : ctx_(context), tasks_(c_, context.clock), scheduler_(c_, tasks_, context), grid_(c_.grdProgram) {
+    Bind("grdProgram", grid_.Control());
+    Bind("txtStatus", c_.txtStatus);
+    Bind("txtTime", c_.txtTime);
+    c_.Timer1.OnTimer = [this] { scheduler_.Timer1_Timer(); };
+    c_.Timer2.OnTimer = [this] { scheduler_.Timer2_Timer(); };
+    c_.MinimizeWindow = [this] { Minimize(); };
+    grid_.Control().LeftClick = [this](int) { tasks_.grdProgram_MouseDown(); };
+    grid_.Control().RightClick = [this](int, POINT at) { c_.menu.PopUp("mnuFile", hwnd(), at); };
+    icon_.reset(LoadAppIcon(ctx_.app.Instance(), 32));
+}
+
+frmMain::~frmMain() { Unload(); }
+
+std::string frmMain::ProgramTitle() const { return ProgramName(ctx_.app); }
+
+void frmMain::BindMenuCommands() {
+    OnMenu("mnuRun", [this] { scheduler_.mnuRun_Click(); });
+    OnMenu("mnuPause", [this] { scheduler_.mnuPause_Click(); });
+    OnMenu("mnuUnPause", [this] { scheduler_.mnuUnPause_Click(); });
+    OnMenu("mnuPVantro", [this] { scheduler_.mnuPVantro_Click(); });
+    OnMenu("mnuExit", [this] { mnuExit_Click(); });
+    OnMenu("mnuClose", [this] { mnuClose_Click(); });
+    OnMenu("mnuRestore", [this] { mnuRestore_Click(); });
+    OnMenu("mnuRunOnStart", [this] { mnuRunOnStart_Click(c_.mnuRunOnStart, ctx_.app); });
+}
+
+bool frmMain::Load() {
+    Options options{"VantroMain", kDesignCaption, kWidthTwips, kHeightTwips, WS_OVERLAPPEDWINDOW, 0,
+                    icon_.get()};
+    if (!CreateForm(options, kControls, &c_.menu)) return false;
+    c_.window = hwnd();
+    BindMenuCommands();
+    Form_Load();
+    return !ended_;
+}
+
+void frmMain::Form_Load() {
+    // Both timers run from the moment the window exists, as designed.
+    c_.Timer1.SetInterval(1000);
+    c_.Timer1.SetEnabled(true);
+    c_.Timer2.SetInterval(1000);
+    c_.Timer2.SetEnabled(true);
+
+    SetSize(kWidthTwips, kHeightTwips);
+    // Message tasks hand the editor a bare file name in the program folder.
+    SetCurrentDirectoryA(ctx_.app.Path().c_str());
+
+    if (ctx_.app.PrevInstance()) {
+        int answer = ctx_.prompts.MessageBox(hwnd(), kAlreadyRunning, ProgramTitle(),
+                                             MB_RETRYCANCEL | MB_ICONINFORMATION);
+        if (answer == IDCANCEL) {
+            EndProgram();
+            return;
+        }
+    }
+
+    CreateKey(HKEY_LOCAL_MACHINE, store::kTasksKey);
+    WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kPath,
+                  RegValue::Text(ctx_.app.Path()), REG_SZ);
+
+    if (ReadKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kRunning).IsTrue()) {
+        ShowFixRegistry(hwnd());
+    } else {
+        WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kRunning, RegValue::Boolean(true),
+                      REG_DWORD);
+    }
+
+    AddTrayIcon(hwnd(), icon_.get(), Caption());
+    c_.mnuSystemTray.SetVisible(false);
+    ReflectRunEntry(c_.mnuRunOnStart);
+    SetCaption(ProgramTitle());
+    tasks_.LoadTaskGrid();
+    InstallLauncher(ctx_.app);
+    CheckDriveList();
+
+    if (!oRASEngine_) oRASEngine_ = ctx_.components.Create("RAS.RASEngine").object;
+    OLEConnection(ctx_, hwnd());
+}
+
+void frmMain::CheckDriveList() {
+    std::string stored = ReadKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kDrives).AsText();
+    if (stored.size() < 2) {
+        ctx_.prompts.MessageBox(hwnd(), kRemoveDiscs, ProgramTitle(), MB_OK);
+        stored = ProbeDrives(DriveRootHasEntry);
+        WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kDrives, RegValue::Text(stored), REG_SZ);
+    }
+    driveList_ = InMemoryDriveList(stored);
+}
+
+void frmMain::Form_Activate() {
+    if (Minimized() || IsZoomed(hwnd())) return;
+    ui::TwipsRect r = Bounds();
+    SetBounds({(ui::Screen::Width() - r.width) / 2, (ui::Screen::Height() - r.height) / 2, r.width,
+               r.height});
+}
+
+void frmMain::Form_Resize() {
+    if (Minimized()) HideToTray();
+}
+
+void frmMain::HideToTray() {
+    AddTrayIcon(hwnd(), icon_.get(), Caption());
+    Hide();
+}
+
+void frmMain::mnuRestore_Click() {
+    Restore();
+    Show();
+}
+
+bool frmMain::QueryUnload(ui::UnloadMode mode) {
+    if (mode == ui::UnloadMode::ControlMenu) {
+        // The close box only puts the program away into the tray.
+        Minimize();
+        return true;
+    }
+    OrderlyExit();
+    return true;
+}
+
+void frmMain::mnuExit_Click() { OrderlyExit(); }
+void frmMain::mnuClose_Click() { OrderlyExit(); }
+
+void frmMain::OrderlyExit() {
+    if (ended_) return;
+    Hide();
+    WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kRunning, RegValue::Boolean(false),
+                  REG_DWORD);
+    ShowCloseMessage(ctx_, hwnd());
+    ReleaseRemote(ctx_);
+    EndProgram();
+}
+
+void frmMain::EndProgram() {
+    ended_ = true;
+    c_.Timer1.SetEnabled(false);
+    c_.Timer2.SetEnabled(false);
+    if (hwnd()) RemoveTrayIcon(hwnd());
+    oRASEngine_.reset();
+    ctx_.programEnd.End(0);
+}
+
+void frmMain::OnTrayMessage(UINT mouseMessage) {
+    if (mouseMessage == WM_LBUTTONDBLCLK) mnuRestore_Click();
+}
+
+LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_TRAYICON) {
+        OnTrayMessage(LOWORD(lParam));
+        return 0;
+    }
+    if (message == TaskbarCreatedMessage() && message != 0) {
+        AddTrayIcon(hwnd(), icon_.get(), Caption());
+        return 0;
+    }
+    return Form::HandleMessage(message, wParam, lParam);
+}

@@ -1,0 +1,61 @@
+#pragma once
+// The main window: start-up, the menu tree, the task grid, hiding to the tray and
+// the orderly end of the program.
+#include <memory>
+#include <string>
+
+#include "app/AppContext.h"
+#include "mainwindow/GridView.h"
+#include "mainwindow/MainControls.h"
+#include "mainwindow/TaskList.h"
+#include "platform/Components.h"
+#include "scheduler/Scheduler.h"
+#include "ui/Form.h"
+
+class frmMain final : public ui::Form {
+public:
+    explicit frmMain(AppContext& context);
+    ~frmMain() override;
+
+    // Creates the window (hidden) and runs the load step. False when the program
+    // ended during the load (the user cancelled at the second-copy prompt).
+    bool Load();
+    void Form_Load();
+
+    MainControls& Controls() { return c_; }
+    TaskList& Tasks() { return tasks_; }
+    Scheduler& Schedule() { return scheduler_; }
+    // The drive list kept in memory, without its trailing blank ("C: D:").
+    const std::string& DriveList() const { return driveList_; }
+    const ComponentRef& RASEngine() const { return oRASEngine_; }
+    bool Ended() const { return ended_; }
+
+    void mnuExit_Click();
+    void mnuClose_Click();
+    void mnuRestore_Click();
+    void HideToTray();
+
+protected:
+    bool QueryUnload(ui::UnloadMode mode) override;
+    void Form_Activate() override;
+    void Form_Resize() override;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void BindMenuCommands();
+    void CheckDriveList();
+    void OrderlyExit();
+    void EndProgram();
+    void OnTrayMessage(UINT mouseMessage);
+    std::string ProgramTitle() const;
+
+    AppContext& ctx_;
+    MainControls c_;
+    TaskList tasks_;
+    Scheduler scheduler_;
+    GridView grid_;
+    UniqueHIcon icon_;
+    std::string driveList_;
+    ComponentRef oRASEngine_;
+    bool ended_ = false;
+};

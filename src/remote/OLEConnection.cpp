@@ -1,0 +1,9 @@
+#include "remote/OLEConnection.h"
+
+#include "app/AppContext.h"
+
+void OLEConnection(AppContext&, HWND) {
+    // The remote server connection is not part of this build yet: nothing to attach.
+}
+
+void ReleaseRemote(AppContext&) {}

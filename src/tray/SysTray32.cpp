@@ -1,0 +1,34 @@
+#include "tray/SysTray32.h"
+
+#include <shellapi.h>
+
+#include <algorithm>
+#include <cstring>
+
+void AddTrayIcon(HWND owner, HICON icon, const std::string& tip) {
+    NOTIFYICONDATAA data{};
+    data.cbSize = sizeof data;
+    data.hWnd = owner;
+    data.uID = kTrayIconId;
+    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    data.uCallbackMessage = WM_TRAYICON;
+    data.hIcon = icon;
+    size_t length = std::min(tip.size(), sizeof data.szTip - 1);
+    std::memcpy(data.szTip, tip.data(), length);
+    data.szTip[length] = '\0';
+    // A second add of an icon that is there already is refused; that is fine.
+    Shell_NotifyIconA(NIM_ADD, &data);
+}
+
+void RemoveTrayIcon(HWND owner) {
+    NOTIFYICONDATAA data{};
+    data.cbSize = sizeof data;
+    data.hWnd = owner;
+    data.uID = kTrayIconId;
+    Shell_NotifyIconA(NIM_DELETE, &data);
+}
+
+UINT TaskbarCreatedMessage() {
+    static const UINT message = RegisterWindowMessageA("TaskbarCreated");
+    return message;
+}
