@@ -1,0 +1,122 @@
+#include "VantroProcess.h"
+
+#include <cstdlib>
+#include <stdexcept>
+
+namespace {
+
+// VANTRO_BIN is the build's bin folder as a Linux path; Wine shows / as drive Z:.
+std::string BinFolder() {
+    const char* bin = std::getenv("VANTRO_BIN");
+    if (!bin) throw std::runtime_error("VANTRO_BIN is not set");
+    std::string folder = std::string("Z:") + bin;
+    for (char& ch : folder)
+        if (ch == '/') ch = '\\';
+    return folder;
+}
+
+struct WindowSearch {
+    DWORD processId;
+    const char* className;
+    const std::string* caption;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM param) {
+    auto* search = reinterpret_cast<WindowSearch*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid != search->processId || !IsWindowVisible(hwnd)) return TRUE;
+    char className[64] = "";
+    char caption[256] = "";
+    GetClassNameA(hwnd, className, sizeof className);
+    GetWindowTextA(hwnd, caption, sizeof caption);
+    if (*search->caption == caption && std::string(search->className) == className) {
+        search->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+VantroProcess::VantroProcess() {
+    for (const char* file : {"Vantro.exe", "task.exe"}) {
+        std::string from = BinFolder() + "\\" + file;
+        std::string to = folder_.Path() + "\\" + file;
+        if (!CopyFileA(from.c_str(), to.c_str(), FALSE)) throw std::runtime_error("cannot copy " + from);
+    }
+}
+
+VantroProcess::~VantroProcess() {
+    if (Running()) Kill();
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    SetCurrentDirectoryA(temp);
+}
+
+void VantroProcess::Start() {
+    std::string exe = folder_.Path() + "\\Vantro.exe";
+    std::string commandLine = "\"" + exe + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    // Started from another folder on purpose: Vantro makes its own folder current.
+    if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, "C:\\",
+                        &startup, &info))
+        throw std::runtime_error("cannot start Vantro.exe");
+    UniqueKernelHandle thread(info.hThread);
+    process_.reset(info.hProcess);
+    processId_ = info.dwProcessId;
+    WaitForInputIdle(info.hProcess, 10000);
+}
+
+bool VantroProcess::WaitForExit(DWORD ms) {
+    return process_ && WaitForSingleObject(process_.get(), ms) == WAIT_OBJECT_0;
+}
+
+bool VantroProcess::Running() const {
+    return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
+}
+
+void VantroProcess::Kill() {
+    if (!process_) return;
+    TerminateProcess(process_.get(), 9);
+    WaitForSingleObject(process_.get(), 10000);
+}
+
+HWND VantroProcess::WaitForWindow(const char* className, const std::string& caption, DWORD ms) const {
+    DWORD until = GetTickCount() + ms;
+    do {
+        WindowSearch search{processId_, className, &caption};
+        EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&search));
+        if (search.found) return search.found;
+        Sleep(100);
+    } while (static_cast<LONG>(until - GetTickCount()) > 0);
+    return nullptr;
+}
+
+std::string MessageBoxText(HWND box) {
+    // A message box's text is the static control with id 0xFFFF.
+    char text[1024] = "";
+    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    return text;
+}
+
+DWORD RunToEnd(const std::string& commandLine, DWORD ms) {
+    std::string line = commandLine;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
+                        &startup, &info))
+        return GetLastError();
+    UniqueKernelHandle thread(info.hThread);
+    UniqueKernelHandle process(info.hProcess);
+    if (WaitForSingleObject(process.get(), ms) != WAIT_OBJECT_0) return WAIT_TIMEOUT;
+    DWORD code = 0;
+    GetExitCodeProcess(process.get(), &code);
+    return code;
+}
+
+void ClearStore() { RegDeleteTreeA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Halvern"); }

@@ -1,0 +1,38 @@
+#pragma once
+// Runs the real Vantro.exe from a scratch program folder and finds its windows, for
+// tests that look at the program from outside, as a user would.
+#include <windows.h>
+
+#include <string>
+
+#include "platform/UniqueHandle.h"
+#include "support/ScratchRegistry.h"
+
+class VantroProcess {
+public:
+    // Copies Vantro.exe and task.exe into a fresh folder.
+    VantroProcess();
+    ~VantroProcess();
+
+    const std::string& Folder() const { return folder_.Path(); }
+    void Start();
+    bool WaitForExit(DWORD ms);
+    bool Running() const;
+    void Kill();
+
+    // A top-level window of this process with the given class ("#32770" for a
+    // message box) and caption, waited for up to ms.
+    HWND WaitForWindow(const char* className, const std::string& caption, DWORD ms) const;
+
+private:
+    TempFolder folder_;
+    UniqueKernelHandle process_;
+    DWORD processId_ = 0;
+};
+
+// Text of a message box's message (its static text).
+std::string MessageBoxText(HWND box);
+// Runs a command line to its end (e.g. the Windows reg tool); returns its exit code.
+DWORD RunToEnd(const std::string& commandLine, DWORD ms = 30000);
+// Removes the program's whole store from the real registry of this Wine prefix.
+void ClearStore();

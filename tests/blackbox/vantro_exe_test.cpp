@@ -1,0 +1,141 @@
+// Vantro.exe started as a user starts it, looked at from outside.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "VantroProcess.h"
+#include "platform/DateTimeText.h"
+#include "store/RegistrySets.h"
+#include "store/StoreLayout.h"
+
+namespace {
+
+const std::string kTitle = "Vantro 1.5";
+
+class VantroExeTest : public ::testing::Test {
+protected:
+    VantroExeTest() { ClearStore(); }
+    ~VantroExeTest() override { ClearStore(); }
+
+    static RegValue Setting(const char* name) {
+        return ReadKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, name);
+    }
+    // A store that has been used before: drives known, last exit clean.
+    static void UsedStore() {
+        CreateKey(HKEY_LOCAL_MACHINE, store::kTasksKey);
+        WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kDrives, RegValue::Text("C: "), REG_SZ);
+        WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kRunning, RegValue::Boolean(false), REG_DWORD);
+    }
+    HWND MainWindow(VantroProcess& vantro) { return vantro.WaitForWindow("VantroMain", kTitle, 20000); }
+
+    VantroProcess vantro;
+};
+
+// reg add for one value of the real registry, as a user or another program would.
+void RegAdd(const std::string& key, const std::string& name, const char* type, const std::string& data) {
+    std::string command = "C:\\windows\\system32\\reg.exe add \"HKLM\\" + key + "\" /v \"" + name + "\" /t " +
+                          type + " /d \"" + data + "\" /f";
+    ASSERT_EQ(0u, RunToEnd(command)) << command;
+}
+
+DateTime LocalNow() {
+    SYSTEMTIME st;
+    GetLocalTime(&st);
+    return {st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond, st.wMilliseconds};
+}
+
+}  // namespace
+
+TEST_F(VantroExeTest, FirstStartAsksForDiscsOutThenShowsTheMainWindow) {
+    vantro.Start();
+    HWND box = vantro.WaitForWindow("#32770", kTitle, 20000);
+    ASSERT_NE(nullptr, box) << "the drive message box did not appear";
+    EXPECT_EQ("Please remove all CD's or Floppy diskettes.  Then click OK!", MessageBoxText(box));
+    // The store is made before the box is shown.
+    EXPECT_EQ(RegValue::Integer(-1), Setting(store::kRunning));
+    EXPECT_EQ(vantro.Folder(), Setting(store::kPath).AsText());
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+
+    HWND main = MainWindow(vantro);
+    ASSERT_NE(nullptr, main);
+    EXPECT_EQ("C: ", Setting(store::kDrives).AsText().substr(0, 3));
+    // Menus live in the program's own process under Wine; their captions are
+    // checked in-process. Here: the window has its menu bar.
+    EXPECT_NE(nullptr, GetMenu(main));
+
+    // Closed by another program: the orderly end.
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(vantro.WaitForExit(20000));
+    EXPECT_EQ(RegValue::Integer(0), Setting(store::kRunning));
+}
+
+TEST_F(VantroExeTest, TheCloseBoxKeepsItRunningAndAKilledRunShowsTheCrashDisplay) {
+    UsedStore();
+    vantro.Start();
+    HWND main = MainWindow(vantro);
+    ASSERT_NE(nullptr, main);
+    PostMessageA(main, WM_SYSCOMMAND, SC_CLOSE, 0);
+    Sleep(1500);
+    EXPECT_TRUE(vantro.Running());
+    EXPECT_FALSE(IsWindowVisible(main));
+    EXPECT_EQ(RegValue::Integer(-1), Setting(store::kRunning));
+
+    vantro.Kill();
+    VantroProcess again;
+    again.Start();
+    EXPECT_NE(nullptr, again.WaitForWindow("VantroFixRegistry", "Vantro", 20000));
+    HWND main2 = again.WaitForWindow("VantroMain", kTitle, 30000);
+    ASSERT_NE(nullptr, main2);
+    EXPECT_EQ(RegValue::Integer(-1), Setting(store::kRunning));
+    PostMessageA(main2, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(again.WaitForExit(20000));
+}
+
+TEST_F(VantroExeTest, TasksWrittenWithTheRegToolAreLaunchedAtTheirMinute) {
+    UsedStore();
+    // Leave enough of this minute for the start; the tasks are due at the next one.
+    if (LocalNow().second > 45) Sleep((61 - LocalNow().second) * 1000);
+    DateTime now = LocalNow();
+    DateTime due = now;
+    due.second = 0;
+    due.minute += 1;
+    if (due.minute == 60) {  // the hour rolls over; the date test needs the real day
+        due.minute = 0;
+        due.hour = (due.hour + 1) % 24;
+    }
+    if (due.hour == 0 && due.minute == 0) GTEST_SKIP() << "too close to midnight for a one-minute wait";
+
+    const std::string weeklyOut = vantro.Folder() + "\\weekly.txt";
+    const std::string onceOut = vantro.Folder() + "\\once.txt";
+    const std::string date = datetext::DateMMDDYYYY(now.date());
+    const std::string time = datetext::TimeHHMMAmPm(due);
+    const std::string tasks = std::string(store::kTasksKey) + "\\";
+    RegAdd(tasks + "Weekly", store::kLocation, "REG_SZ",
+           "C:\\windows\\system32\\cmd.exe /c echo weekly>" + weeklyOut);
+    RegAdd(tasks + "Weekly", store::kDaysOfTheWeek, "REG_SZ", "Sat,Fri,Thu,Wed,Tue,Mon,Sun");
+    RegAdd(tasks + "Weekly", store::kStartDate, "REG_SZ", date);
+    RegAdd(tasks + "Weekly", store::kStartTime, "REG_SZ", time);
+    RegAdd(tasks + "Weekly", store::kRunOnce, "REG_DWORD", "0");
+    RegAdd(tasks + "Once", store::kLocation, "REG_SZ", "C:\\windows\\system32\\cmd.exe /c echo once>" + onceOut);
+    RegAdd(tasks + "Once", store::kDaysOfTheWeek, "REG_SZ", "");
+    RegAdd(tasks + "Once", store::kStartDate, "REG_SZ", date);
+    RegAdd(tasks + "Once", store::kStartTime, "REG_SZ", time);
+    RegAdd(tasks + "Once", store::kRunOnce, "REG_DWORD", "4294967295");
+
+    vantro.Start();
+    HWND main = MainWindow(vantro);
+    ASSERT_NE(nullptr, main);
+    // Up to the due minute, plus time for the tick and the launches.
+    DWORD until = GetTickCount() + 90000;
+    while (!(FileExists(weeklyOut) && FileExists(onceOut)) && static_cast<LONG>(until - GetTickCount()) > 0)
+        Sleep(500);
+    Sleep(1500);  // the stamp and the deletion follow the start
+    EXPECT_TRUE(FileExists(weeklyOut));
+    EXPECT_TRUE(FileExists(onceOut));
+    std::string stamp = ReadKeyValue(HKEY_LOCAL_MACHINE, store::TaskKey("Weekly"), store::kLastRan).AsText();
+    EXPECT_EQ("On " + datetext::ShortDate(now.date()) + " at ", stamp.substr(0, 3 + datetext::ShortDate(now.date()).size() + 4));
+    EXPECT_EQ(std::vector<std::string>{"Weekly"}, ListSubKeys(HKEY_LOCAL_MACHINE, store::kTasksKey));
+
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(vantro.WaitForExit(20000));
+}
