@@ -18,6 +18,11 @@ public:
     const std::string& TextMatrix(int row, int col) const;
     void SetTextMatrix(int row, int col, const std::string& text);
     void Clear();  // every cell empty, shape kept
+    // A cell without its leading and trailing blanks, as every reader of the grid wants it.
+    std::string TrimmedText(int row, int col) const;
+    // Fills a whole row at once without CellChanged: for rebuilds, which end with
+    // NotifyRebuilt. Extra texts are dropped; missing ones leave empty cells.
+    void SetRowTexts(int row, const std::vector<std::string>& texts);
 
     int Row() const { return row_; }  // the current row; 0 when no task row is chosen
     void SetRow(int row);

@@ -7,6 +7,12 @@
 
 class Clock;
 
+// The cells of a task row; row 0 of the grid holds the headings.
+namespace task_grid {
+enum Column { kPausedCol, kNameCol, kStartCol, kLocationCol, kDaysCol };
+inline constexpr const char* kPausedMark = "Paused";
+}  // namespace task_grid
+
 class TaskList {
 public:
     TaskList(MainControls& controls, const Clock& clock);
@@ -20,6 +26,12 @@ public:
     void LoadTaskRow(const std::string& name);
     // Removes the task's record with all its values, then rebuilds the grid.
     void DeleteTask(const std::string& name);
+
+    // Left button pressed on the grid: offers Edit, Delete and the pause command that
+    // fits the current row, and tells when that task last ran.
+    void grdProgram_MouseDown();
+    // Shows Un-pause for a paused task, Pause otherwise; never both.
+    void ShowPauseItems(bool paused);
 
 private:
     MainControls& c_;

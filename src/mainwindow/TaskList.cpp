@@ -1,0 +1,96 @@
+#include "mainwindow/TaskList.h"
+
+#include <vector>
+
+#include "platform/Clock.h"
+#include "platform/DateTimeText.h"
+#include "store/RegistrySets.h"
+#include "store/StoreLayout.h"
+
+namespace {
+
+using namespace task_grid;
+
+struct Heading {
+    const char* text;
+    int widthTwips;
+};
+constexpr Heading kHeadings[] = {
+    {kPausedMark, 200}, {"Name of Program", 2000}, {"Start Time", 2000}, {"Path of Program", 6000}};
+
+std::string ReadTaskText(const std::string& key, const char* value) {
+    return ReadKeyValue(HKEY_LOCAL_MACHINE, key, value).AsText();
+}
+
+}  // namespace
+
+TaskList::TaskList(MainControls& controls, const Clock& clock) : c_(controls), clock_(clock) {}
+
+void TaskList::LoadTaskGrid() {
+    GridModel& grid = c_.grdProgram;
+    grid.Clear();
+    grid.SetRows(1);
+    std::vector<std::string> headings;
+    for (int col = 0; col < static_cast<int>(std::size(kHeadings)); ++col) {
+        headings.push_back(kHeadings[col].text);
+        grid.SetColWidth(col, kHeadings[col].widthTwips);
+    }
+    grid.SetRowTexts(0, headings);
+
+    for (const std::string& name : ListSubKeys(HKEY_LOCAL_MACHINE, store::kTasksKey)) LoadTaskRow(name);
+
+    // Emptying the grid took the current row back to the headings: no task is chosen.
+    ShowPauseItems(false);
+
+    int nextMinute = datetext::NextMinuteInterval(clock_.Now());
+    c_.Timer2.SetInterval(nextMinute);
+    // The scheduler tick stops both timers while the list is empty; a task has come.
+    if (grid.Rows() > 1) {
+        if (!c_.Timer1.Enabled()) {
+            c_.Timer1.SetInterval(nextMinute);
+            c_.Timer1.SetEnabled(true);
+        }
+        if (!c_.Timer2.Enabled() && !c_.mnuPVantro.Checked()) c_.Timer2.SetEnabled(true);
+    }
+    grid.NotifyRebuilt();
+}
+
+void TaskList::LoadTaskRow(const std::string& name) {
+    if (name.empty() || name.find(',') != std::string::npos) return;
+    const std::string key = store::TaskKey(name);
+    bool paused = ReadKeyValue(HKEY_LOCAL_MACHINE, key, store::kPaused).IsTrue();
+    std::string start = ReadTaskText(key, store::kStartDate) + " at " + ReadTaskText(key, store::kStartTime);
+    std::string location = ReadTaskText(key, store::kLocation);
+    std::string days = ReadTaskText(key, store::kDaysOfTheWeek);
+
+    GridModel& grid = c_.grdProgram;
+    grid.SetRows(grid.Rows() + 1);
+    grid.SetRowTexts(grid.Rows() - 1, {paused ? kPausedMark : "", name, start, location, days});
+}
+
+void TaskList::DeleteTask(const std::string& name) {
+    // An empty name would address the tasks key itself.
+    if (!name.empty()) DeleteKeyTree(HKEY_LOCAL_MACHINE, store::TaskKey(name));
+    LoadTaskGrid();
+}
+
+void TaskList::grdProgram_MouseDown() {
+    const GridModel& grid = c_.grdProgram;
+    int row = grid.Row();
+    bool onTask = row > 0 && row < grid.Rows();
+    c_.mnuEdit.SetEnabled(onTask);
+    c_.mnuDelete.SetEnabled(onTask);
+    if (!onTask) {
+        c_.mnuPause.SetVisible(false);
+        c_.mnuUnPause.SetVisible(false);
+        return;
+    }
+    ShowPauseItems(grid.TrimmedText(row, kPausedCol) == kPausedMark);
+    std::string lastRan = ReadTaskText(store::TaskKey(grid.TrimmedText(row, kNameCol)), store::kLastRan);
+    c_.txtStatus.SetText(lastRan.empty() ? "Last ran was NEVER" : "Last ran " + lastRan);
+}
+
+void TaskList::ShowPauseItems(bool paused) {
+    c_.mnuUnPause.SetVisible(paused);
+    c_.mnuPause.SetVisible(!paused);
+}

@@ -1,0 +1,12 @@
+#include "platform/DateTimeText.h"
+#include "scheduler/Scheduler.h"
+#include "store/RegistrySets.h"
+#include "store/StoreLayout.h"
+
+void Scheduler::Timer1_Timer() {
+    DateTime now = ctx_.clock.Now();
+    c_.txtTime.SetText(datetext::ClockText(now));
+    c_.Timer1.SetInterval(datetext::NextMinuteInterval(now));
+    // Raised by whoever changed the store behind the program's back; never cleared here.
+    if (ReadKeyValue(HKEY_LOCAL_MACHINE, store::kTasksKey, store::kUpdate).IsTrue()) tasks_.LoadTaskGrid();
+}

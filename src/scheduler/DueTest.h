@@ -1,0 +1,31 @@
+#pragma once
+// Whether a task row of the grid falls due in a given minute, and what kind of task
+// it is. Works on the row's texts alone: no store, no <windows.h>.
+#include <string>
+
+#include "platform/DateTime.h"
+
+namespace due {
+
+// The cells of one task row, trimmed of blanks.
+struct TaskRow {
+    std::string pausedMark;
+    std::string name;
+    std::string start;  // "12/04/1998 at 07:05 PM", or with a two-digit year
+    std::string location;
+    std::string days;   // "Fri,Wed,Mon"
+};
+
+enum class TaskKind { Message, Program, NotLaunchable };
+
+// Not paused, started on or before today, and its time is this very minute. A row
+// whose date cannot be read is never due.
+bool IsDueNow(const TaskRow& row, const DateTime& now);
+
+// "MSG:..." is a message; a path with a drive letter, quoted or not, is a program.
+TaskKind KindOf(const std::string& location);
+
+// For weekly tasks: today's three-letter weekday name occurs in the day list.
+bool RunsToday(const std::string& days, const Date& today);
+
+}  // namespace due

@@ -1,0 +1,10 @@
+#pragma once
+// The scratch file that carries a message task's text to the message editor.
+#include <string>
+
+#include "platform/ErrorText.h"
+
+// "message.txt" in the given folder.
+std::string MessageFilePath(const std::string& folder);
+// Replaces the file with one line: the text and CR LF. The error of a failed write.
+ErrorInfo WriteMessageFile(const std::string& folder, const std::string& text);

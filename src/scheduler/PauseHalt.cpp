@@ -1,0 +1,32 @@
+#include "platform/DateTimeText.h"
+#include "scheduler/Scheduler.h"
+#include "store/RegistrySets.h"
+#include "store/StoreLayout.h"
+
+using namespace task_grid;
+
+void Scheduler::mnuPause_Click() { SetPaused(true); }
+
+void Scheduler::mnuUnPause_Click() { SetPaused(false); }
+
+// The grid cell is what the tick reads, so it changes at once; no rebuild.
+void Scheduler::SetPaused(bool paused) {
+    GridModel& grid = c_.grdProgram;
+    int row = grid.Row();
+    if (row < 1 || row >= grid.Rows()) return;
+    std::string name = grid.TrimmedText(row, kNameCol);
+    grid.SetTextMatrix(row, kPausedCol, paused ? kPausedMark : "");
+    WriteKeyValue(HKEY_LOCAL_MACHINE, store::TaskKey(name), store::kPaused, RegValue::Boolean(paused), REG_DWORD);
+    tasks_.ShowPauseItems(paused);
+}
+
+void Scheduler::mnuPVantro_Click() {
+    bool halted = !c_.mnuPVantro.Checked();
+    c_.mnuPVantro.SetChecked(halted);
+    if (halted) {
+        c_.Timer2.SetEnabled(false);
+        return;
+    }
+    c_.Timer2.SetInterval(datetext::NextMinuteInterval(ctx_.clock.Now()));
+    c_.Timer2.SetEnabled(true);
+}

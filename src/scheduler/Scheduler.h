@@ -1,0 +1,50 @@
+#pragma once
+// The scheduler of the main window: the minute tick that launches due tasks, the
+// launch operations, the clock and refresh tick, and the pause and halt commands.
+// frmMain routes its timers and menu commands to these handlers.
+#include <string>
+
+#include "app/AppContext.h"
+#include "mainwindow/MainControls.h"
+#include "mainwindow/TaskList.h"
+#include "scheduler/DueTest.h"
+#include "scheduler/LaunchedMinutes.h"
+#include "scheduler/ShellOpen.h"
+
+class Scheduler {
+public:
+    Scheduler(MainControls& controls, TaskList& tasks, AppContext& context);
+
+    void Timer1_Timer();  // clock text, and a grid rebuild while "Update" is raised
+    void Timer2_Timer();  // launches the tasks due this minute
+    void mnuRun_Click();  // starts the selected task now, as a program
+    void mnuPause_Click();
+    void mnuUnPause_Click();
+    void mnuPVantro_Click();  // halts or resumes the scheduler tick
+
+    // Starts the command line (the shell opens it when it cannot be started), stamps
+    // "Last Ran" and the status line; a run-once task is deleted afterwards.
+    void RunProgramTask(const std::string& name, const std::string& commandLine, bool runOnce);
+    // Puts the text after "MSG:" into message.txt and opens it with messageApp; reports
+    // a failure in a box. A run-once task is deleted afterwards, error or not.
+    void RunMessageTask(const std::string& name, const std::string& location,
+                        const std::string& messageApp, bool runOnce);
+
+private:
+    void KeepStatusLine();
+    void ScanTaskRows(const DateTime& now);
+    void LaunchIfDue(const due::TaskRow& task, const DateTime& now);
+    due::TaskRow ReadTaskRow(int row) const;
+
+    void StartWithFallback(const std::string& commandLine, int showCommand);
+    void StampLaunch(const std::string& name, const DateTime& now);
+    void SetStatus(const char* what, const std::string& name, const DateTime& now);
+
+    void SetPaused(bool paused);
+
+    MainControls& c_;
+    TaskList& tasks_;
+    AppContext& ctx_;
+    bool ticking_ = false;
+    LaunchedMinutes launched_;
+};

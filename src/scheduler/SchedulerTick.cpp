@@ -1,0 +1,91 @@
+#include <cctype>
+#include <string_view>
+
+#include "mainwindow/ProgramName.h"
+#include "platform/DateTimeText.h"
+#include "scheduler/Scheduler.h"
+#include "store/RegistrySets.h"
+#include "store/StoreLayout.h"
+
+using namespace task_grid;
+
+namespace {
+
+// A status line that begins so stays until a later launch replaces it.
+constexpr std::string_view kKeptStatus = "LAST PROGRAM";
+
+// Clears the flag when the tick is over, whichever way it ends.
+class TickInProgress {
+public:
+    explicit TickInProgress(bool& flag) : flag_(flag) { flag_ = true; }
+    ~TickInProgress() { flag_ = false; }
+    TickInProgress(const TickInProgress&) = delete;
+    TickInProgress& operator=(const TickInProgress&) = delete;
+
+private:
+    bool& flag_;
+};
+
+}  // namespace
+
+void Scheduler::Timer2_Timer() {
+    // Timers keep firing while a launch waits in a message box; that tick finishes
+    // its own minute, and a second tick must not run the same tasks again.
+    if (ticking_) return;
+    TickInProgress inProgress(ticking_);
+
+    // Stopped while the list is empty; the next rebuild that finds tasks restarts them.
+    if (c_.grdProgram.Rows() < 2) {
+        c_.Timer2.SetEnabled(false);
+        c_.Timer1.SetEnabled(false);
+    }
+    KeepStatusLine();
+    ScanTaskRows(ctx_.clock.Now());
+    c_.Timer2.SetInterval(datetext::NextMinuteInterval(ctx_.clock.Now()));
+}
+
+void Scheduler::KeepStatusLine() {
+    std::string head = c_.txtStatus.Text().substr(0, kKeptStatus.size());
+    for (char& ch : head) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+    if (head != kKeptStatus) c_.txtStatus.SetText(ProgramName(ctx_.app));
+}
+
+void Scheduler::ScanTaskRows(const DateTime& now) {
+    const GridModel& grid = c_.grdProgram;
+    // A run-once launch deletes its task and rebuilds the grid: the rows that followed
+    // it move up into its place, so the scan stays there. The row count is read afresh.
+    for (int row = 1; row < grid.Rows();) {
+        due::TaskRow task = ReadTaskRow(row);
+        LaunchIfDue(task, now);
+        if (grid.TrimmedText(row, kNameCol) == task.name) ++row;
+    }
+}
+
+due::TaskRow Scheduler::ReadTaskRow(int row) const {
+    const GridModel& grid = c_.grdProgram;
+    return {grid.TrimmedText(row, kPausedCol), grid.TrimmedText(row, kNameCol),
+            grid.TrimmedText(row, kStartCol), grid.TrimmedText(row, kLocationCol),
+            grid.TrimmedText(row, kDaysCol)};
+}
+
+void Scheduler::LaunchIfDue(const due::TaskRow& task, const DateTime& now) {
+    if (!due::IsDueNow(task, now) || launched_.Contains(task.name, now)) return;
+
+    due::TaskKind kind = due::KindOf(task.location);
+    if (kind == due::TaskKind::NotLaunchable) {
+        launched_.Remember(task.name, now);
+        ctx_.prompts.MessageBox(c_.window, "Error trying to launch " + task.name + " on " + task.start,
+                                ctx_.app.Title(), MB_OK);
+        return;
+    }
+
+    bool runOnce = ReadKeyValue(HKEY_LOCAL_MACHINE, store::TaskKey(task.name), store::kRunOnce).IsTrue();
+    if (!runOnce && !due::RunsToday(task.days, now.date())) return;
+    launched_.Remember(task.name, now);
+    if (kind == due::TaskKind::Message) {
+        std::string messageApp = ReadKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kMessageApp).AsText();
+        RunMessageTask(task.name, task.location, messageApp, runOnce);
+    } else {
+        RunProgramTask(task.name, task.location, runOnce);
+    }
+}

@@ -1,0 +1,11 @@
+#include "scheduler/ShellOpen.h"
+
+#include "app/AppContext.h"
+
+intptr_t ShellOpen(AppContext& context, HWND owner, const std::string& file) {
+    // The shell can take a moment to find the file's handler.
+    HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    intptr_t result = context.launcher.ShellExecute(owner, file, "", context.app.Path(), SW_SHOWNORMAL);
+    SetCursor(previous);
+    return result;
+}

@@ -1,0 +1,12 @@
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+struct AppContext;
+
+// Opens a file, command or web address with the shell's default action, in a normal
+// window and with the program folder as working folder. Returns the shell's result
+// (above 32 is success); a failure is never an error of the caller's.
+intptr_t ShellOpen(AppContext& context, HWND owner, const std::string& file);
