@@ -7,16 +7,22 @@ export WINEPREFIX=$BUILD/wineprefix
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
+# Builds the given targets, or everything when none is named.
 build_vantro() {
   cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" >/dev/null
-  cmake --build "$BUILD" -j"$(nproc)"
+  local targets=()
+  for t in "$@"; do targets+=(--target "$t"); done
+  cmake --build "$BUILD" -j"$(nproc)" "${targets[@]}"
 }
 
 ensure_prefix() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Creating the Wine prefix $WINEPREFIX"
     wine64 wineboot -i >/dev/null 2>&1 || true
+    # Windows not handed to an X window manager: without one (Xvfb) Wine otherwise
+    # waits two seconds on every window that closes.
+    wine64 reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 || true
     wineserver -w
   fi
 }

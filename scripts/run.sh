@@ -4,7 +4,7 @@
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 "$ROOT/scripts/packages.sh"
-build_vantro
+build_vantro Vantro task
 ensure_prefix
 cd "$BUILD/bin"
 start=(wine64 explorer /desktop=Vantro,1024x768 Vantro.exe)
