@@ -1,5 +1,6 @@
 #include "mainwindow/TaskList.h"
 
+#include <iterator>
 #include <vector>
 
 #include "platform/Clock.h"

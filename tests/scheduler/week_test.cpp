@@ -42,7 +42,7 @@ TEST_F(WeekTest, AWeekOfMinutesLaunchesExactlyTheDueTasks) {
                .startTime = "12:00 PM", .runOnce = true});
     WriteTask({.name = "Noon clash", .location = "C:\\clash.exe", .startDate = "12/06/1998",
                .startTime = "12:00 PM", .runOnce = true});
-    WriteTask({.name = "Note", .location = "MSG:Pay the rent", .startDate = "12/07/1998",
+    WriteTask({.name = "Memo", .location = "MSG:Pay the rent", .startDate = "12/07/1998",
                .startTime = "12:00 AM", .runOnce = true});
     WriteTask({.name = "Old once", .location = "C:\\old.exe", .startDate = "11/20/1998",
                .startTime = "12:00 PM", .runOnce = true});
@@ -92,7 +92,7 @@ TEST_F(WeekTest, AWeekOfMinutesLaunchesExactlyTheDueTasks) {
                          "12/12/1998 08:00 PM box Error trying to launch Bad on 12/04/1998 at 08:00 PM",
                          "12/12/1998 11:59 PM start 1 C:\\report.exe",
                      }));
-    for (const char* gone : {"Noon clash", "Note", "Old once", "Once"}) EXPECT_FALSE(TaskExists(gone)) << gone;
+    for (const char* gone : {"Memo", "Noon clash", "Old once", "Once"}) EXPECT_FALSE(TaskExists(gone)) << gone;
     for (const char* kept : {"Backup", "Bad", "Failing", "Later once", "Quiet", "Quoted", "Remind", "Report"})
         EXPECT_TRUE(TaskExists(kept)) << kept;
     EXPECT_TRUE(ReadTaskValue("Quiet", store::kLastRan).IsEmpty());
