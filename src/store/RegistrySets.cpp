@@ -1,5 +1,7 @@
 #include "store/RegistrySets.h"
 
+#include <cstring>
+
 #include "platform/UniqueHandle.h"
 
 namespace {
@@ -85,28 +87,35 @@ LONG PutValue(HKEY key, const std::string& name, DWORD kind, const RegValue& val
 }
 
 LONG FetchValue(HKEY key, const std::string& name, RegValue& value) {
+    // One query into a small buffer answers kind, size and data of nearly every value;
+    // each registry call is a round trip to the registry, so a second call is made
+    // only for a value larger than the buffer.
+    char small[256];
     DWORD kind = 0;
-    DWORD size = 0;
-    LONG status = RegQueryValueExA(key, name.c_str(), nullptr, &kind, nullptr, &size);
+    DWORD size = sizeof small;
+    LONG status = RegQueryValueExA(key, name.c_str(), nullptr, &kind, reinterpret_cast<BYTE*>(small), &size);
+    std::string large;
+    if (status == ERROR_MORE_DATA && kind == REG_SZ) {
+        large.resize(size);
+        status = RegQueryValueExA(key, name.c_str(), nullptr, &kind, reinterpret_cast<BYTE*>(large.data()), &size);
+        if (status != ERROR_SUCCESS) {
+            value = RegValue();
+            return status;
+        }
+    } else if (status == ERROR_MORE_DATA) {
+        return kind == REG_DWORD ? status : -1;  // not a kind this layer reads
+    }
     if (status != ERROR_SUCCESS) return status;
     if (kind == REG_SZ) {
         // Kept with its stored NUL; ReadKeyValue cuts the text there.
-        std::string text(size, '\0');
-        status = RegQueryValueExA(key, name.c_str(), nullptr, nullptr,
-                                  reinterpret_cast<BYTE*>(text.data()), &size);
-        if (status == ERROR_SUCCESS) {
-            text.resize(size);
-            value = RegValue::Text(std::move(text));
-        } else {
-            value = RegValue();
-        }
+        const char* data = large.empty() ? small : large.data();
+        value = RegValue::Text(std::string(data, size));
         return status;
     }
-    if (kind == REG_DWORD) {
-        DWORD data = 0;
-        size = sizeof data;
-        status = RegQueryValueExA(key, name.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(&data), &size);
-        if (status == ERROR_SUCCESS) value = RegValue::Integer(static_cast<int32_t>(data));
+    if (kind == REG_DWORD && size == sizeof(DWORD)) {
+        DWORD number;
+        std::memcpy(&number, small, sizeof number);
+        value = RegValue::Integer(static_cast<int32_t>(number));
         return status;
     }
     return -1;
