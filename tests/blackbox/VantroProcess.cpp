@@ -50,9 +50,6 @@ VantroProcess::VantroProcess() {
 
 VantroProcess::~VantroProcess() {
     if (Running()) Kill();
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    SetCurrentDirectoryA(temp);
 }
 
 void VantroProcess::Start() {

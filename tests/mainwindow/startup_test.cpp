@@ -1,167 +1,147 @@
-#include <gtest/gtest.h>
+#include <functional>
+#include <memory>
 
 #include "mainwindow/frmMain.h"
-#include "store/RegistrySets.h"
-#include "store/StoreLayout.h"
-#include "support/MainWindowFixture.h"
+#include "support/VantroTest.h"
 
 namespace {
 
+const std::string kTitle = "Vantro 1.5";
 const std::string kDriveBox = "Please remove all CD's or Floppy diskettes.  Then click OK!";
 const std::string kSecondCopy =
     "Vantro is already running.  Please look in the bottom right hand corner to see what looks "
     "like a wrench.  If this is not the case then click retry to override.";
 
-bool KeyExists(const char* path) {
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-    RegCloseKey(key);
-    return true;
-}
+class StartupTest : public VantroTest {
+protected:
+    // One start of the program; the previous window object goes as a killed process
+    // would, writing nothing.
+    frmMain& Start() {
+        window.reset();
+        window = std::make_unique<frmMain>(context);
+        window->Load();
+        return *window;
+    }
+    void Command(const ui::MenuItem& item) { SendMessageA(window->hwnd(), WM_COMMAND, MAKEWPARAM(item.Id(), 0), 0); }
+    RegValue Setting(const char* name) const { return ReadKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, name); }
+    int DriveBoxes() const {
+        int count = 0;
+        for (const auto& box : prompts.MessageBoxes()) count += box.text == kDriveBox;
+        return count;
+    }
 
-}  // namespace
+    std::unique_ptr<frmMain> window;
+};
 
-TEST_F(MainWindowTest, FirstStartCreatesTheStoreAndProbesTheDrivesOnce) {
+TEST_F(StartupTest, FirstStartCreatesTheStoreAndProbesTheDrivesOnce) {
     ASSERT_FALSE(KeyExists(store::kProgramKey));
     frmMain& main = Start();
     EXPECT_TRUE(KeyExists(store::kTasksKey));
-    EXPECT_EQ(folder.Path(), ReadProgramValue(store::kPath));
-    EXPECT_EQ(RegValue::Integer(-1), ReadKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kRunning));
-
-    ASSERT_EQ(1, MessageBoxesWithText(kDriveBox));
-    auto box = prompts.MessageBoxes().front();
-    EXPECT_EQ("Vantro 1.5", box.title);
-    EXPECT_EQ(static_cast<UINT>(MB_OK), box.style);
-    // Wine always has drive C.
-    std::string drives = ReadProgramValue(store::kDrives);
-    EXPECT_EQ("C: ", drives.substr(0, 3));
-    EXPECT_EQ(' ', drives.back());
-    EXPECT_EQ(drives.substr(0, drives.size() - 1), main.DriveList());
-
-    EXPECT_EQ("Vantro 1.5", main.Caption());
-    EXPECT_FALSE(main.Controls().mnuSystemTray.Visible());
-    EXPECT_FALSE(programEnd.Ended());
-
-    // An orderly exit, then the next start: no second drive box.
+    EXPECT_EQ(folder.Path(), Setting(store::kPath).AsText());
+    EXPECT_EQ(RegValue::Integer(-1), Setting(store::kRunning));
+    EXPECT_EQ(kTitle, main.Caption());
+    ASSERT_EQ(1, DriveBoxes());
+    EXPECT_EQ(kTitle, prompts.asked.front().title);
+    EXPECT_EQ(static_cast<UINT>(MB_OK), prompts.asked.front().style);
+    // Wine always has drive C; the list is shown without its trailing blank.
+    EXPECT_EQ("C: ", Setting(store::kDrives).AsText().substr(0, 3));
+    EXPECT_EQ(main.DriveList() + " ", Setting(store::kDrives).AsText());
     main.mnuExit_Click();
-    Kill();
     Start();
-    EXPECT_EQ(1, MessageBoxesWithText(kDriveBox));
+    EXPECT_EQ(1, DriveBoxes()) << "the next start probes no more";
 }
 
-TEST_F(MainWindowTest, AOneCharacterDriveListIsProbedAgain) {
+TEST_F(StartupTest, AStoredDriveListIsUsedUnlessItHasOneCharacter) {
     CreateKey(HKEY_LOCAL_MACHINE, store::kProgramKey);
-    WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kDrives, RegValue::Text("C"), REG_SZ);
+    auto storeDrives = [](const char* drives) {
+        WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kDrives, RegValue::Text(drives), REG_SZ);
+    };
+    storeDrives("C: D: ");
+    EXPECT_EQ("C: D:", Start().DriveList());
+    EXPECT_EQ(0, DriveBoxes());
+    window->mnuExit_Click();
+    storeDrives("C");
     Start();
-    EXPECT_EQ(1, MessageBoxesWithText(kDriveBox));
-    EXPECT_GE(ReadProgramValue(store::kDrives).size(), 3u);
+    EXPECT_EQ(1, DriveBoxes());
+    EXPECT_EQ("C: ", Setting(store::kDrives).AsText().substr(0, 3));
 }
 
-TEST_F(MainWindowTest, AStoredDriveListIsKeptWithoutItsTrailingBlank) {
-    CreateKey(HKEY_LOCAL_MACHINE, store::kProgramKey);
-    WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kDrives, RegValue::Text("C: D: "), REG_SZ);
-    frmMain& main = Start();
-    EXPECT_EQ(0, MessageBoxesWithText(kDriveBox));
-    EXPECT_EQ("C: D:", main.DriveList());
-}
-
-TEST_F(MainWindowTest, CancelAtTheSecondCopyPromptLeavesTheStoreUntouched) {
+TEST_F(StartupTest, SecondCopyPromptCancelLeavesTheStoreUntouchedAndRetryStarts) {
     Application firstCopy;
     ASSERT_FALSE(firstCopy.PrevInstance());  // holds the single-instance token
-    prompts.messageAnswers.push_back(IDCANCEL);
+    prompts.messageAnswers = {IDCANCEL, IDRETRY};
     frmMain& main = Start();
-    ASSERT_FALSE(prompts.asked.empty());
-    const auto& box = prompts.asked.front();
-    EXPECT_EQ(kSecondCopy, box.text);
-    EXPECT_EQ("Vantro 1.5", box.title);
-    EXPECT_EQ(static_cast<UINT>(MB_RETRYCANCEL | MB_ICONINFORMATION), box.style);
-    EXPECT_TRUE(programEnd.Ended());
-    EXPECT_TRUE(main.Ended());
+    ASSERT_EQ(1u, prompts.asked.size());
+    EXPECT_EQ(kSecondCopy, prompts.asked[0].text);
+    EXPECT_EQ(kTitle, prompts.asked[0].title);
+    EXPECT_EQ(static_cast<UINT>(MB_RETRYCANCEL | MB_ICONINFORMATION), prompts.asked[0].style);
+    EXPECT_TRUE(programEnd.Ended() && main.Ended());
     EXPECT_FALSE(KeyExists(store::kProgramKey));
-    EXPECT_EQ(1u, prompts.asked.size());
-}
 
-TEST_F(MainWindowTest, RetryAtTheSecondCopyPromptStartsBesideTheFirst) {
-    Application firstCopy;
-    ASSERT_FALSE(firstCopy.PrevInstance());
-    prompts.messageAnswers.push_back(IDRETRY);
+    programEnd.ends.clear();
     Start();
+    EXPECT_EQ(kSecondCopy, prompts.asked.at(1).text);
     EXPECT_FALSE(programEnd.Ended());
     EXPECT_TRUE(KeyExists(store::kTasksKey));
 }
 
-TEST_F(MainWindowTest, CloseVantroFromTheFileMenuWritesRunningZeroAndEnds) {
-    frmMain& main = Start();
-    main.Show();
-    SendMessageA(main.hwnd(), WM_COMMAND, MAKEWPARAM(main.Controls().mnuExit.Id(), 0), 0);
-    EXPECT_EQ(RegValue::Integer(0), ReadKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kRunning));
-    EXPECT_TRUE(programEnd.Ended());
-    EXPECT_FALSE(main.IsVisible());
-}
-
-TEST_F(MainWindowTest, TheCloseBoxOnlyHidesTheWindow) {
-    frmMain& main = Start();
-    main.Show();
-    SendMessageA(main.hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
+TEST_F(StartupTest, TheCloseBoxHidesWhileFileCloseWmCloseAndSessionEndWriteRunningZero) {
+    frmMain& first = Start();
+    first.Show();
+    SendMessageA(first.hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_FALSE(programEnd.Ended());
-    EXPECT_TRUE(main.IsCreated());
-    EXPECT_FALSE(main.IsVisible());
-    EXPECT_EQ(RegValue::Integer(-1), ReadKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kRunning));
-    // Back from the tray, the program still runs.
-    main.mnuRestore_Click();
-    EXPECT_TRUE(main.IsVisible());
+    EXPECT_TRUE(first.IsCreated() && !first.IsVisible());
+    EXPECT_EQ(RegValue::Integer(-1), Setting(store::kRunning));
+    first.mnuRestore_Click();
+    EXPECT_TRUE(first.IsVisible());
+
+    const std::vector<std::function<void(frmMain&)>> ways = {
+        [this](frmMain& main) { Command(main.Controls().mnuExit); },
+        [](frmMain& main) { SendMessageA(main.hwnd(), WM_CLOSE, 0, 0); },
+        [this](frmMain& main) {
+            EXPECT_TRUE(SendMessageA(main.hwnd(), WM_QUERYENDSESSION, 0, 0));
+            SendMessageA(main.hwnd(), WM_ENDSESSION, FALSE, 0);  // cancelled: runs on
+            EXPECT_FALSE(programEnd.Ended());
+            EXPECT_EQ(RegValue::Integer(-1), Setting(store::kRunning));
+            SendMessageA(main.hwnd(), WM_ENDSESSION, TRUE, 0);
+        }};
+    for (size_t way = 0; way < ways.size(); ++way) {
+        SCOPED_TRACE(way);
+        programEnd.ends.clear();
+        frmMain& main = way ? Start() : first;
+        main.Show();
+        ways[way](main);
+        EXPECT_TRUE(programEnd.Ended());
+        EXPECT_FALSE(main.IsVisible());
+        EXPECT_EQ(RegValue::Integer(0), Setting(store::kRunning));
+    }
 }
 
-TEST_F(MainWindowTest, CloseSentByAnotherProgramTakesTheOrderlyPath) {
-    frmMain& main = Start();
-    SendMessageA(main.hwnd(), WM_CLOSE, 0, 0);
-    EXPECT_TRUE(programEnd.Ended());
-    EXPECT_EQ(RegValue::Integer(0), ReadKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kRunning));
-}
-
-TEST_F(MainWindowTest, WindowsEndingTheSessionWritesRunningZero) {
-    frmMain& main = Start();
-    EXPECT_TRUE(SendMessageA(main.hwnd(), WM_QUERYENDSESSION, 0, 0));
-    EXPECT_FALSE(programEnd.Ended());
-    SendMessageA(main.hwnd(), WM_ENDSESSION, TRUE, 0);
-    EXPECT_TRUE(programEnd.Ended());
-    EXPECT_EQ(RegValue::Integer(0), ReadKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kRunning));
-}
-
-TEST_F(MainWindowTest, ASessionEndThatIsCancelledKeepsTheProgramRunning) {
-    frmMain& main = Start();
-    SendMessageA(main.hwnd(), WM_ENDSESSION, FALSE, 0);
-    EXPECT_FALSE(programEnd.Ended());
-    EXPECT_EQ(RegValue::Integer(-1), ReadKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kRunning));
-}
-
-TEST_F(MainWindowTest, AStartAfterAKilledRunShowsTheCrashDisplayAndKeepsTheFlag) {
+TEST_F(StartupTest, AStartAfterAKilledRunShowsTheCrashDisplayAndKeepsTheFlag) {
     Start();
-    Kill();  // no orderly exit: "Running" stays -1
-    CreateKey(HKEY_LOCAL_MACHINE, (std::string(store::kTasksKey) + "\\Backup").c_str());
+    CreateKey(HKEY_LOCAL_MACHINE, store::TaskKey("Backup"));
     DWORD started = GetTickCount();
-    Start();
-    // The display sweeps its bar once per task before the start goes on.
-    EXPECT_GT(GetTickCount() - started, 200u);
-    EXPECT_EQ(RegValue::Integer(-1), ReadKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kRunning));
+    Start();  // the first was killed: "Running" is still -1
+    EXPECT_GT(GetTickCount() - started, 200u) << "the display sweeps its bar once per task";
+    EXPECT_EQ(RegValue::Integer(-1), Setting(store::kRunning));
     EXPECT_EQ(std::vector<std::string>{"Backup"}, ListSubKeys(HKEY_LOCAL_MACHINE, store::kTasksKey));
 }
 
-TEST_F(MainWindowTest, TheRunEntryTicksTheMenuAndTheMenuSwitchesIt) {
+TEST_F(StartupTest, TheRunEntryTicksTheMenuAndTheMenuSwitchesIt) {
     CreateKey(HKEY_LOCAL_MACHINE, store::kRunKey);
-    frmMain& main = Start();
-    EXPECT_FALSE(main.Controls().mnuRunOnStart.Checked());
-    SendMessageA(main.hwnd(), WM_COMMAND, MAKEWPARAM(main.Controls().mnuRunOnStart.Id(), 0), 0);
-    EXPECT_TRUE(main.Controls().mnuRunOnStart.Checked());
-    EXPECT_EQ(folder.Path() + "\\Vantro.exe",
-              ReadKeyValue(HKEY_LOCAL_MACHINE, store::kRunKey, store::kRunEntry).AsText());
-    SendMessageA(main.hwnd(), WM_COMMAND, MAKEWPARAM(main.Controls().mnuRunOnStart.Id(), 0), 0);
-    RegValue off = ReadKeyValue(HKEY_LOCAL_MACHINE, store::kRunKey, store::kRunEntry);
-    EXPECT_EQ(RegValue::Kind::Text, off.kind());
-    EXPECT_EQ("", off.AsText());
+    auto entry = [] { return ReadKeyValue(HKEY_LOCAL_MACHINE, store::kRunKey, store::kRunEntry); };
+    const ui::MenuItem& item = Start().Controls().mnuRunOnStart;
+    EXPECT_FALSE(item.Checked());
+    Command(item);
+    EXPECT_TRUE(item.Checked());
+    EXPECT_EQ(folder.Path() + "\\Vantro.exe", entry().AsText());
+    Command(item);
+    EXPECT_EQ(RegValue::Kind::Text, entry().kind());
+    EXPECT_EQ("", entry().AsText());
 
     WriteKeyValue(HKEY_LOCAL_MACHINE, store::kRunKey, store::kRunEntry, RegValue::Text("x"), REG_SZ);
-    main.mnuExit_Click();
-    Kill();
+    window->mnuExit_Click();
     EXPECT_TRUE(Start().Controls().mnuRunOnStart.Checked());
 }
+
+}  // namespace

@@ -1,150 +1,71 @@
-#include <vector>
-
-#include "mainwindow/tasklist_fixture.h"
+#include "support/VantroTest.h"
 
 namespace {
 
-TEST(GridModelTest, CellsOutsideTheGridReadEmptyAndIgnoreWrites) {
-    GridModel grid(3, 5);
-    grid.SetTextMatrix(1, 2, "x");
-    grid.SetTextMatrix(3, 0, "outside");
-    grid.SetTextMatrix(-1, 0, "outside");
-    grid.SetTextMatrix(0, 5, "outside");
-    EXPECT_EQ(grid.TextMatrix(1, 2), "x");
-    EXPECT_EQ(grid.TextMatrix(3, 0), "");
-    EXPECT_EQ(grid.TextMatrix(0, 5), "");
-    EXPECT_EQ(grid.TextMatrix(-1, -1), "");
-}
+using TaskListTest = SchedulerTest;
 
-TEST(GridModelTest, ShrinkingKeepsTheCurrentRowInsideAndTheHeadingRow) {
-    GridModel grid(5, 5);
-    grid.SetRow(4);
-    grid.SetRows(3);
-    EXPECT_EQ(grid.Row(), 2);
-    grid.SetRows(0);
-    EXPECT_EQ(grid.Rows(), 1);
-    EXPECT_EQ(grid.Row(), 0);
-    grid.SetRow(7);
-    EXPECT_EQ(grid.Row(), 0);
-}
-
-TEST(GridModelTest, OnlySingleCellWritesReportAChangedCell) {
-    GridModel grid(3, 5);
-    std::vector<std::pair<int, int>> changed;
-    grid.CellChanged = [&](int row, int col) { changed.emplace_back(row, col); };
-    grid.SetRowTexts(1, {"a", "b", "c", "d", "e", "dropped"});
-    grid.SetTextMatrix(2, 0, "Paused");
-    EXPECT_EQ(changed, (std::vector<std::pair<int, int>>{{2, 0}}));
-    EXPECT_EQ(grid.TextMatrix(1, 4), "e");
-}
-
-TEST(GridModelTest, TrimsBlanksOnly) {
-    GridModel grid(2, 5);
-    grid.SetTextMatrix(1, 1, "  Backup \t ");
-    grid.SetTextMatrix(1, 2, "   ");
-    EXPECT_EQ(grid.TrimmedText(1, 1), "Backup \t");
-    EXPECT_EQ(grid.TrimmedText(1, 2), "");
-}
-
-TEST_F(TaskListTest, EmptyStoreLeavesTheHeadingsAndRetimesTheTick) {
+TEST_F(TaskListTest, EmptyStoreLeavesTheHeadingsAndRetimesTheTickWithoutStartingIt) {
     clock.now.second = 45;
     tasks.LoadTaskGrid();
     const GridModel& grid = controls.grdProgram;
     ASSERT_EQ(grid.Rows(), 1);
-    EXPECT_EQ(grid.TextMatrix(0, 0), "Paused");
-    EXPECT_EQ(grid.TextMatrix(0, 1), "Name of Program");
-    EXPECT_EQ(grid.TextMatrix(0, 2), "Start Time");
-    EXPECT_EQ(grid.TextMatrix(0, 3), "Path of Program");
-    EXPECT_EQ(grid.TextMatrix(0, 4), "");
-    EXPECT_EQ((std::vector<int>{grid.ColWidth(0), grid.ColWidth(1), grid.ColWidth(2), grid.ColWidth(3)}),
-              (std::vector<int>{200, 2000, 2000, 6000}));
-    EXPECT_TRUE(controls.mnuPause.Visible());
-    EXPECT_FALSE(controls.mnuUnPause.Visible());
+    EXPECT_EQ(grid.TextMatrix(0, 0) + "|" + grid.TextMatrix(0, 1) + "|" + grid.TextMatrix(0, 2) + "|" +
+                  grid.TextMatrix(0, 3) + "|" + grid.TextMatrix(0, 4),
+              "Paused|Name of Program|Start Time|Path of Program|");
+    EXPECT_EQ(PauseOffered(), "Pause");
     EXPECT_EQ(controls.Timer2.Interval(), 15000);
     EXPECT_FALSE(controls.Timer2.Enabled()) << "an empty list must not restart a stopped tick";
 }
 
-TEST_F(TaskListTest, RowsShowTheStoredRecords) {
+TEST_F(TaskListTest, RowsShowTheStoredRecordsAndEmptyCellsForMissingValues) {
     WriteTask({.name = "Backup", .location = "C:\\bin\\backup.exe /all", .days = "Fri,Mon"});
-    WriteTask({.name = "Call", .location = "MSG:Call home", .startDate = "01/02/2003",
-               .startTime = "09:30 AM", .runOnce = true, .paused = true});
-    int calls = 0;
-    controls.grdProgram.Rebuilt = [&] { ++calls; };
-    tasks.LoadTaskGrid();
-
-    const GridModel& grid = controls.grdProgram;
-    ASSERT_EQ(grid.Rows(), 3);
-    int backup = RowOf("Backup");
-    int call = RowOf("Call");
-    ASSERT_NE(backup, 0);
-    ASSERT_NE(call, 0);
-    EXPECT_EQ(grid.TextMatrix(backup, 0), "");
-    EXPECT_EQ(grid.TextMatrix(backup, 2), "12/04/1998 at 07:05 PM");
-    EXPECT_EQ(grid.TextMatrix(backup, 3), "C:\\bin\\backup.exe /all");
-    EXPECT_EQ(grid.TextMatrix(backup, 4), "Fri,Mon");
-    EXPECT_EQ(grid.TextMatrix(call, 0), "Paused");
-    EXPECT_EQ(grid.TextMatrix(call, 2), "01/02/2003 at 09:30 AM");
-    EXPECT_EQ(grid.TextMatrix(call, 3), "MSG:Call home");
-    EXPECT_EQ(calls, 1) << "the view hears of the rebuild once, at its end";
-}
-
-TEST_F(TaskListTest, MissingValuesShowAsEmptyCellsAndCommaNamesAsNoRow) {
+    WriteTask({.name = "Call", .location = "MSG:Hi", .startDate = "01/02/2003", .startTime = "09:30 AM",
+               .runOnce = true, .paused = true});
     CreateKey(HKEY_LOCAL_MACHINE, store::TaskKey("Bare"));
-    CreateKey(HKEY_LOCAL_MACHINE, store::TaskKey("a,b"));
-    tasks.LoadTaskRow("");
-    tasks.LoadTaskRow("x,y");
-    EXPECT_EQ(controls.grdProgram.Rows(), 1);
-
+    int rebuilds = 0;
+    controls.grdProgram.Rebuilt = [&] { ++rebuilds; };
     tasks.LoadTaskGrid();
-    int bare = RowOf("Bare");
-    ASSERT_NE(bare, 0);
-    EXPECT_EQ(controls.grdProgram.TextMatrix(bare, 0), "");
-    EXPECT_EQ(controls.grdProgram.TextMatrix(bare, 2), " at ");
-    EXPECT_EQ(controls.grdProgram.TextMatrix(bare, 3), "");
-    // The listing splits "a,b" into two names; each is a task name of its own.
-    EXPECT_NE(RowOf("a"), 0);
-    EXPECT_NE(RowOf("b"), 0);
-    EXPECT_EQ(RowOf("a,b"), 0);
+    EXPECT_EQ(rebuilds, 1) << "the view hears of the rebuild once, at its end";
+
+    auto row = [&](const char* name) {
+        std::string texts;
+        for (int col = 0; col < 5; ++col) texts += controls.grdProgram.TextMatrix(RowOf(name), col) + "|";
+        return texts;
+    };
+    ASSERT_EQ(controls.grdProgram.Rows(), 4);
+    EXPECT_EQ(row("Backup"), "|Backup|12/04/1998 at 07:05 PM|C:\\bin\\backup.exe /all|Fri,Mon|");
+    EXPECT_EQ(row("Call"), "Paused|Call|01/02/2003 at 09:30 AM|MSG:Hi||");
+    EXPECT_EQ(row("Bare"), "|Bare| at |||");
 }
 
-TEST_F(TaskListTest, RebuildFindingTasksRestartsTimersStoppedOnAnEmptyList) {
+TEST_F(TaskListTest, RebuildFindingTasksRestartsStoppedTimersUnlessHalted) {
     WriteTask({.name = "Backup", .location = "C:\\backup.exe"});
     clock.now.second = 20;
     tasks.LoadTaskGrid();
-    EXPECT_TRUE(controls.Timer1.Enabled());
-    EXPECT_TRUE(controls.Timer2.Enabled());
+    EXPECT_TRUE(controls.Timer1.Enabled() && controls.Timer2.Enabled());
     EXPECT_EQ(controls.Timer1.Interval(), 40000);
     EXPECT_EQ(controls.Timer2.Interval(), 40000);
-}
 
-TEST_F(TaskListTest, RebuildLeavesAHaltedSchedulerHalted) {
-    WriteTask({.name = "Backup", .location = "C:\\backup.exe"});
+    controls.Timer2.SetEnabled(false);
     controls.mnuPVantro.SetChecked(true);
     tasks.LoadTaskGrid();
-    EXPECT_TRUE(controls.Timer1.Enabled());
-    EXPECT_FALSE(controls.Timer2.Enabled());
+    EXPECT_FALSE(controls.Timer2.Enabled()) << "a halted scheduler stays halted";
 }
 
-TEST_F(TaskListTest, DeleteTaskRemovesTheRecordAndItsRow) {
+TEST_F(TaskListTest, DeleteTaskRemovesTheRecordAndItsRowAndNothingWithoutAName) {
     WriteTask({.name = "Backup", .location = "C:\\backup.exe"});
     WriteTask({.name = "Clean", .location = "C:\\clean.exe"});
-    tasks.LoadTaskGrid();
+    tasks.DeleteTask("");
+    tasks.DeleteTask("Nobody");
+    EXPECT_TRUE(TaskExists("Backup"));
+    EXPECT_EQ(controls.grdProgram.Rows(), 3) << "the grid is rebuilt all the same";
     tasks.DeleteTask("Backup");
     EXPECT_FALSE(TaskExists("Backup"));
     EXPECT_EQ(RowOf("Backup"), 0);
     EXPECT_NE(RowOf("Clean"), 0);
-    EXPECT_EQ(controls.grdProgram.Rows(), 2);
 }
 
-TEST_F(TaskListTest, DeleteTaskWithoutANameOnlyRebuilds) {
-    WriteTask({.name = "Backup", .location = "C:\\backup.exe"});
-    tasks.DeleteTask("");
-    tasks.DeleteTask("Nobody");
-    EXPECT_TRUE(TaskExists("Backup"));
-    EXPECT_EQ(controls.grdProgram.Rows(), 2);
-}
-
-TEST_F(TaskListTest, LeftPressOnATaskOffersItsCommandsAndLastRun) {
+TEST_F(TaskListTest, LeftPressOffersTheTaskCommandsAndLastRunOnlyOnATaskRow) {
     WriteTask({.name = "Backup", .location = "C:\\backup.exe"});
     WriteTask({.name = "Call", .location = "MSG:Hi", .paused = true});
     WriteKeyValue(HKEY_LOCAL_MACHINE, store::TaskKey("Call"), store::kLastRan,
@@ -152,32 +73,22 @@ TEST_F(TaskListTest, LeftPressOnATaskOffersItsCommandsAndLastRun) {
     tasks.LoadTaskGrid();
     controls.mnuEdit.SetEnabled(false);
     controls.mnuDelete.SetEnabled(false);
-
-    controls.grdProgram.SetRow(RowOf("Backup"));
-    tasks.grdProgram_MouseDown();
-    EXPECT_TRUE(controls.mnuEdit.Enabled());
-    EXPECT_TRUE(controls.mnuDelete.Enabled());
-    EXPECT_TRUE(controls.mnuPause.Visible());
-    EXPECT_FALSE(controls.mnuUnPause.Visible());
+    auto pressOn = [&](int row) {
+        controls.grdProgram.SetRow(row);
+        tasks.grdProgram_MouseDown();
+    };
+    pressOn(RowOf("Backup"));
+    EXPECT_TRUE(controls.mnuEdit.Enabled() && controls.mnuDelete.Enabled());
+    EXPECT_EQ(PauseOffered(), "Pause");
     EXPECT_EQ(controls.txtStatus.Text(), "Last ran was NEVER");
-
-    controls.grdProgram.SetRow(RowOf("Call"));
-    tasks.grdProgram_MouseDown();
-    EXPECT_FALSE(controls.mnuPause.Visible());
-    EXPECT_TRUE(controls.mnuUnPause.Visible());
+    pressOn(RowOf("Call"));
+    EXPECT_EQ(PauseOffered(), "UnPause");
     EXPECT_EQ(controls.txtStatus.Text(), "Last ran On 12/4/98 at 7:05:23 PM");
-}
 
-TEST_F(TaskListTest, LeftPressWithNoTaskRowWithdrawsTheTaskCommands) {
-    WriteTask({.name = "Backup", .location = "C:\\backup.exe"});
-    tasks.LoadTaskGrid();
     controls.txtStatus.SetText("Vantro 1.5");
-    controls.grdProgram.SetRow(0);
-    tasks.grdProgram_MouseDown();
-    EXPECT_FALSE(controls.mnuEdit.Enabled());
-    EXPECT_FALSE(controls.mnuDelete.Enabled());
-    EXPECT_FALSE(controls.mnuPause.Visible());
-    EXPECT_FALSE(controls.mnuUnPause.Visible());
+    pressOn(0);
+    EXPECT_FALSE(controls.mnuEdit.Enabled() || controls.mnuDelete.Enabled());
+    EXPECT_EQ(PauseOffered(), "");
     EXPECT_EQ(controls.txtStatus.Text(), "Vantro 1.5");
 }
 

@@ -3,31 +3,23 @@
 #include "platform/Application.h"
 #include "support/ScratchRegistry.h"
 
-namespace {
-
 TEST(Application, FolderOfKeepsOnlyADriveRootsBackslash) {
     EXPECT_EQ("C:\\Program Files\\Vantro", FolderOf("C:\\Program Files\\Vantro\\Vantro.exe"));
     EXPECT_EQ("C:\\", FolderOf("C:\\Vantro.exe"));
     EXPECT_EQ("", FolderOf("Vantro.exe"));
 }
 
-TEST(Application, DescribesTheRunningProgram) {
-    Application app = Application::FromRunningProgram();
-    EXPECT_TRUE(FileExists(app.Path() + "\\test_platform.exe")) << app.Path();
-    // The test program carries no version resource: the program's own version stands in.
-    EXPECT_EQ("1.5.0", std::to_string(app.Major()) + "." + std::to_string(app.Minor()) + "." +
-                           std::to_string(app.Revision()));
-}
-
-TEST(Application, SecondHolderSeesThePreviousInstance) {
+TEST(Application, DescribesTheRunningProgramAndSeesAPreviousInstance) {
     {
         Application first = Application::FromRunningProgram();
         Application second = Application::FromRunningProgram();
+        EXPECT_TRUE(FileExists(first.Path() + "\\test_platform.exe")) << first.Path();
+        // The test program carries no version resource: the program's own version stands in.
+        EXPECT_EQ("1.5.0", std::to_string(first.Major()) + "." + std::to_string(first.Minor()) + "." +
+                               std::to_string(first.Revision()));
         EXPECT_FALSE(first.PrevInstance());
         EXPECT_TRUE(second.PrevInstance());
         EXPECT_TRUE(second.PrevInstance());
     }
     EXPECT_FALSE(Application::FromRunningProgram().PrevInstance());
 }
-
-}  // namespace

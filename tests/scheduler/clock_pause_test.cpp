@@ -1,13 +1,8 @@
-#include "scheduler/scheduler_fixture.h"
+#include "support/VantroTest.h"
 
 namespace {
 
-class ClockTest : public SchedulerTest {
-protected:
-    void RaiseUpdate(bool raised) {
-        WriteKeyValue(HKEY_LOCAL_MACHINE, store::kTasksKey, store::kUpdate, RegValue::Boolean(raised), REG_DWORD);
-    }
-};
+using ClockTest = SchedulerTest;
 
 TEST_F(ClockTest, ShowsMonthDayAndTimeAndRearmsForTheNextMinute) {
     clock.Set({1998, 12, 4, 19, 5, 0, 0});
@@ -21,14 +16,16 @@ TEST_F(ClockTest, ShowsMonthDayAndTimeAndRearmsForTheNextMinute) {
 }
 
 TEST_F(ClockTest, RebuildsTheGridOnEveryTickWhileUpdateIsRaised) {
+    auto raiseUpdate = [](bool raised) {
+        WriteKeyValue(HKEY_LOCAL_MACHINE, store::kTasksKey, store::kUpdate, RegValue::Boolean(raised), REG_DWORD);
+    };
     int rebuilds = 0;
     controls.grdProgram.Rebuilt = [&] { ++rebuilds; };
     scheduler.Timer1_Timer();
-    RaiseUpdate(false);
+    raiseUpdate(false);
     scheduler.Timer1_Timer();
     EXPECT_EQ(rebuilds, 0);
-
-    RaiseUpdate(true);
+    raiseUpdate(true);
     WriteTask({.name = "Backup", .location = "C:\\backup.exe"});
     scheduler.Timer1_Timer();
     scheduler.Timer1_Timer();
@@ -42,7 +39,6 @@ TEST_F(ClockTest, HaltAndResumeAtTenFifteenFortyTicksAtTenSixteen) {
     WriteTask({.name = "Backup", .location = "C:\\backup.exe"});
     tasks.LoadTaskGrid();
     clock.Set({1998, 12, 4, 10, 15, 40, 0});
-
     scheduler.mnuPVantro_Click();
     EXPECT_TRUE(controls.mnuPVantro.Checked());
     EXPECT_FALSE(controls.Timer2.Enabled());
@@ -58,70 +54,46 @@ TEST_F(ClockTest, HaltAndResumeAtTenFifteenFortyTicksAtTenSixteen) {
     EXPECT_EQ(controls.Timer2.Interval(), 20000);
 }
 
-TEST_F(ClockTest, ResumeRestartsATickStoppedByAnEmptyList) {
+TEST_F(SchedulerTest, PauseShowsAtOnceStopsLaunchesAndUnPauseUndoesIt) {
+    WriteTask({.name = "Backup", .location = "C:\\backup.exe", .days = "Fri"});
+    WriteTask({.name = "Clean", .location = "C:\\clean.exe", .days = "Fri"});
     tasks.LoadTaskGrid();
-    scheduler.Timer2_Timer();
-    ASSERT_FALSE(controls.Timer2.Enabled());
-    scheduler.mnuPVantro_Click();
-    scheduler.mnuPVantro_Click();
-    EXPECT_TRUE(controls.Timer2.Enabled());
-}
-
-class PauseTest : public SchedulerTest {
-protected:
-    PauseTest() {
-        WriteTask({.name = "Backup", .location = "C:\\backup.exe", .days = "Fri"});
-        WriteTask({.name = "Clean", .location = "C:\\clean.exe", .days = "Fri"});
-        tasks.LoadTaskGrid();
-        controls.grdProgram.Rebuilt = [this] { ++rebuilds; };
-        controls.grdProgram.CellChanged = [this](int row, int col) { changed.emplace_back(row, col); };
-    }
     int rebuilds = 0;
     std::vector<std::pair<int, int>> changed;
-};
+    controls.grdProgram.Rebuilt = [&] { ++rebuilds; };
+    controls.grdProgram.CellChanged = [&](int row, int col) { changed.emplace_back(row, col); };
 
-TEST_F(PauseTest, PausedTaskShowsAtOnceAndIsNotLaunched) {
+    // Without a task row nothing changes; the heading stays.
+    controls.grdProgram.SetRow(0);
+    scheduler.mnuPause_Click();
+    scheduler.mnuUnPause_Click();
+    EXPECT_TRUE(changed.empty());
+    EXPECT_EQ(controls.grdProgram.TextMatrix(0, 0), "Paused");
+    EXPECT_TRUE(ReadTaskValue("Backup", store::kPaused).IsEmpty());
+
     int row = RowOf("Backup");
     controls.grdProgram.SetRow(row);
     scheduler.mnuPause_Click();
     EXPECT_EQ(controls.grdProgram.TextMatrix(row, 0), "Paused");
     EXPECT_EQ(changed, (std::vector<std::pair<int, int>>{{row, 0}}));
-    EXPECT_EQ(ReadTaskValue("Backup", store::kPaused), RegValue::Integer(-1));
-    EXPECT_TRUE(controls.mnuUnPause.Visible());
-    EXPECT_FALSE(controls.mnuPause.Visible());
     EXPECT_EQ(rebuilds, 0);
-
+    EXPECT_EQ(ReadTaskValue("Backup", store::kPaused), RegValue::Integer(-1));
+    EXPECT_EQ(PauseOffered(), "UnPause");
     scheduler.Timer2_Timer();
     EXPECT_EQ(Started(), (std::vector<std::string>{"C:\\clean.exe"}));
 
-    // A later start reads the mark back from the store.
-    tasks.LoadTaskGrid();
-    EXPECT_EQ(controls.grdProgram.TextMatrix(RowOf("Backup"), 0), "Paused");
-}
-
-TEST_F(PauseTest, UnPauseLetsTheNextTickLaunch) {
-    WriteKeyValue(HKEY_LOCAL_MACHINE, store::TaskKey("Backup"), store::kPaused, RegValue::Boolean(true), REG_DWORD);
-    tasks.LoadTaskGrid();
-    int row = RowOf("Backup");
+    tasks.LoadTaskGrid();  // as a later start: the mark is read back from the store
+    row = RowOf("Backup");
+    EXPECT_EQ(controls.grdProgram.TextMatrix(row, 0), "Paused");
+    launcher.launches.clear();
+    clock.AddMinutes(24 * 60 * 7);  // the next Friday
     controls.grdProgram.SetRow(row);
     scheduler.mnuUnPause_Click();
     EXPECT_EQ(controls.grdProgram.TextMatrix(row, 0), "");
     EXPECT_EQ(ReadTaskValue("Backup", store::kPaused), RegValue::Integer(0));
-    EXPECT_TRUE(controls.mnuPause.Visible());
-    EXPECT_FALSE(controls.mnuUnPause.Visible());
-
+    EXPECT_EQ(PauseOffered(), "Pause");
     scheduler.Timer2_Timer();
     EXPECT_EQ(Started(), (std::vector<std::string>{"C:\\backup.exe", "C:\\clean.exe"}));
-}
-
-TEST_F(PauseTest, PauseWithoutATaskRowChangesNothing) {
-    controls.grdProgram.SetRow(0);
-    scheduler.mnuPause_Click();
-    scheduler.mnuUnPause_Click();
-    EXPECT_TRUE(changed.empty());
-    EXPECT_EQ(controls.grdProgram.TextMatrix(0, 0), "Paused") << "the heading stays";
-    EXPECT_TRUE(ReadTaskValue("Backup", store::kPaused).IsEmpty());
-    EXPECT_TRUE(controls.mnuPause.Visible());
 }
 
 }  // namespace

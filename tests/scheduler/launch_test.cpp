@@ -1,54 +1,46 @@
-#include <chrono>
 #include <filesystem>
-#include <thread>
 
 #include "platform/ErrorText.h"
 #include "scheduler/MessageFile.h"
-#include "scheduler/scheduler_fixture.h"
+#include "support/VantroTest.h"
 
 namespace {
 
+const std::string kNotepad = "C:\\windows\\notepad.exe";
+
 class LaunchTest : public SchedulerTest {
 protected:
-    LaunchTest() { SetMessageApp("C:\\windows\\notepad.exe"); }
+    LaunchTest() { SetMessageApp(kNotepad); }
     std::string MessageFile() const { return MessageFilePath(folder.Path()); }
-    void SelectRowOf(const std::string& name) {
+    void RunTaskOn(const std::string& name) {
         tasks.LoadTaskGrid();
         controls.grdProgram.SetRow(RowOf(name));
+        scheduler.mnuRun_Click();
     }
 };
 
 TEST_F(LaunchTest, MessageFileHoldsExactlyTheLatestMessage) {
     WriteWholeFile(MessageFile(), "an older message\r\nand a second line\r\n");
-    scheduler.RunMessageTask("Call", "MSG:Hello", "C:\\windows\\notepad.exe", false);
+    scheduler.RunMessageTask("Call", "MSG:Hello", kNotepad, false);
     EXPECT_EQ(ReadWholeFile(MessageFile()), "Hello\r\n");
-    scheduler.RunMessageTask("Call", "MSG:", "C:\\windows\\notepad.exe", false);
+    scheduler.RunMessageTask("Call", "MSG:", "", false);
     EXPECT_EQ(ReadWholeFile(MessageFile()), "\r\n");
+    EXPECT_EQ(Started(), (std::vector<std::string>{kNotepad + " Message.txt", " Message.txt"}))
+        << "an empty message program still names the file";
 }
 
-TEST_F(LaunchTest, EachLaunchUsesItsWindowStyle) {
-    WriteTask({.name = "Weekly", .location = "MSG:w", .days = "Fri"});
-    WriteTask({.name = "Once", .location = "MSG:o", .runOnce = true});
-    WriteTask({.name = "Prog", .location = "C:\\prog.exe"});
-    scheduler.RunMessageTask("Weekly", "MSG:w", "C:\\windows\\notepad.exe", false);
-    scheduler.RunMessageTask("Once", "MSG:o", "C:\\windows\\notepad.exe", true);
+TEST_F(LaunchTest, EachLaunchUsesItsWindowStyleAndStampsTheTask) {
+    WriteTask({.name = "Prog", .location = "C:\\prog.exe", .days = "Fri"});
+    scheduler.RunMessageTask("Weekly", "MSG:w", kNotepad, false);
+    scheduler.RunMessageTask("Once", "MSG:o", kNotepad, true);
     scheduler.RunProgramTask("Prog", "C:\\prog.exe", false);
-    SelectRowOf("Prog");
-    scheduler.mnuRun_Click();
-
-    auto started = launcher.Processes();
-    ASSERT_EQ(started.size(), 4u);
-    EXPECT_EQ(started[0].commandLine, "C:\\windows\\notepad.exe Message.txt");
-    EXPECT_EQ(started[0].showCommand, SW_SHOWMINIMIZED);
-    EXPECT_EQ(started[1].showCommand, SW_SHOWMAXIMIZED);
-    EXPECT_EQ(started[2].showCommand, SW_SHOWNORMAL);
-    EXPECT_EQ(started[3].commandLine, "C:\\prog.exe");
-    EXPECT_EQ(started[3].showCommand, SW_SHOWNORMAL);
-}
-
-TEST_F(LaunchTest, EmptyMessageAppStillNamesTheFile) {
-    scheduler.RunMessageTask("Call", "MSG:Hi", "", false);
-    EXPECT_EQ(Started(), (std::vector<std::string>{" Message.txt"}));
+    EXPECT_EQ(ReadTaskValue("Prog", store::kLastRan).AsText(), "On 12/4/98 at 7:05:00 PM");
+    EXPECT_TRUE(TaskExists("Prog"));
+    RunTaskOn("Prog");
+    std::vector<int> styles;
+    for (const auto& launch : launcher.launches) styles.push_back(launch.shell ? -1 : launch.showCommand);
+    EXPECT_EQ(styles, (std::vector<int>{SW_SHOWMINIMIZED, SW_SHOWMAXIMIZED, SW_SHOWNORMAL, SW_SHOWNORMAL}));
+    EXPECT_EQ(Started().back(), "C:\\prog.exe");
 }
 
 TEST_F(LaunchTest, ProgramThatCannotStartGoesToTheShellAndIsStillStamped) {
@@ -61,7 +53,7 @@ TEST_F(LaunchTest, ProgramThatCannotStartGoesToTheShellAndIsStillStamped) {
 
     ASSERT_EQ(launcher.launches.size(), 2u);
     const LaunchRecord& shell = launcher.launches[1];
-    EXPECT_EQ(shell.kind, LaunchRecord::Kind::Shell);
+    EXPECT_TRUE(shell.shell);
     EXPECT_EQ(shell.commandLine, "C:\\missing.exe /x");
     EXPECT_EQ(shell.showCommand, SW_SHOWNORMAL);
     EXPECT_EQ(shell.directory, folder.Path());
@@ -72,48 +64,40 @@ TEST_F(LaunchTest, ProgramThatCannotStartGoesToTheShellAndIsStillStamped) {
     EXPECT_FALSE(TaskExists("Missing")) << "nothing was reported, so the run-once task is done";
 }
 
-TEST_F(LaunchTest, ProgramLaunchStampsAndKeepsWeeklyTasks) {
-    WriteTask({.name = "Backup", .location = "C:\\backup.exe", .days = "Fri"});
-    tasks.LoadTaskGrid();
-    scheduler.RunProgramTask("Backup", "C:\\backup.exe", false);
-    EXPECT_EQ(ReadTaskValue("Backup", store::kLastRan).AsText(), "On 12/4/98 at 7:05:00 PM");
-    EXPECT_TRUE(TaskExists("Backup"));
-    EXPECT_EQ(launcher.launches.size(), 1u) << "a clean start needs no shell";
-}
-
-TEST_F(LaunchTest, MessageFileFailureIsReportedAndRunOnceMessageStillDeleted) {
+TEST_F(LaunchTest, MessageFileFailuresAreReportedAndTheMessageRunsOn) {
     WriteTask({.name = "Note", .location = "MSG:Hi", .runOnce = true});
     tasks.LoadTaskGrid();
     std::filesystem::create_directory(MessageFile());  // a folder where the file should go
-    scheduler.RunMessageTask("Note", "MSG:Hi", "C:\\windows\\notepad.exe", true);
-
+    scheduler.RunMessageTask("Note", "MSG:Hi", kNotepad, true);
     ASSERT_EQ(prompts.MessageBoxes().size(), 1u);
     PromptRecord box = prompts.MessageBoxes()[0];
     EXPECT_EQ(box.title, std::to_string(ERROR_ACCESS_DENIED));
     EXPECT_EQ(box.text, SystemMessageText(ERROR_ACCESS_DENIED));
     EXPECT_EQ(box.style, static_cast<UINT>(MB_OK));
     EXPECT_EQ(Started().size(), 1u) << "the editor is started all the same";
-    EXPECT_FALSE(TaskExists("Note"));
+    EXPECT_FALSE(TaskExists("Note")) << "a run-once message goes, error or not";
     EXPECT_EQ(RowOf("Note"), 0);
     EXPECT_EQ(controls.txtStatus.Text(), "Last message to run is Note on 12/4/98 at 7:05:00 PM");
-}
 
-TEST_F(LaunchTest, MissingProgramFolderIsReportedForAWeeklyMessage) {
     app.SetPath(folder.Path() + "\\gone");
-    WriteTask({.name = "Note", .location = "MSG:Hi", .days = "Fri"});
-    scheduler.RunMessageTask("Note", "MSG:Hi", "C:\\windows\\notepad.exe", false);
-    ASSERT_EQ(prompts.MessageBoxes().size(), 1u);
-    EXPECT_EQ(prompts.MessageBoxes()[0].title, std::to_string(ERROR_PATH_NOT_FOUND));
-    EXPECT_TRUE(TaskExists("Note"));
+    WriteTask({.name = "Weekly", .location = "MSG:Hi", .days = "Fri"});
+    scheduler.RunMessageTask("Weekly", "MSG:Hi", kNotepad, false);
+    ASSERT_EQ(prompts.MessageBoxes().size(), 2u);
+    EXPECT_EQ(prompts.MessageBoxes()[1].title, std::to_string(ERROR_PATH_NOT_FOUND));
+    EXPECT_TRUE(TaskExists("Weekly"));
 }
 
-TEST_F(LaunchTest, RunTaskStartsAMessageTaskAsAProgram) {
+TEST_F(LaunchTest, RunTaskStartsAMessageTaskAsAProgramAndNothingWithoutARow) {
     WriteTask({.name = "Note", .location = "MSG:Hi", .runOnce = true});
+    controls.txtStatus.SetText("Vantro 1.5");
+    RunTaskOn("nobody");
+    EXPECT_TRUE(launcher.launches.empty());
+    EXPECT_EQ(controls.txtStatus.Text(), "Vantro 1.5");
+    EXPECT_EQ(minimized, 0);
+
     launcher.failingStarts["MSG:Hi"] = ERROR_FILE_NOT_FOUND;
     launcher.shellResult = SE_ERR_FNF;
-    SelectRowOf("Note");
-    scheduler.mnuRun_Click();
-
+    RunTaskOn("Note");
     EXPECT_EQ(Started(), (std::vector<std::string>{"MSG:Hi", "MSG:Hi"}));
     EXPECT_EQ(ReadTaskValue("Note", store::kLastRan).AsText(), "On 12/4/98 at 7:05:00 PM");
     EXPECT_EQ(controls.txtStatus.Text(), "Last program to run is Note on 12/4/98 at 7:05:00 PM");
@@ -123,56 +107,21 @@ TEST_F(LaunchTest, RunTaskStartsAMessageTaskAsAProgram) {
     EXPECT_TRUE(prompts.asked.empty());
 }
 
-TEST_F(LaunchTest, RunTaskWithoutATaskRowDoesNothing) {
-    WriteTask({.name = "Backup", .location = "C:\\backup.exe"});
-    SelectRowOf("nobody");
-    controls.txtStatus.SetText("Vantro 1.5");
-    scheduler.mnuRun_Click();
-    EXPECT_TRUE(launcher.launches.empty());
-    EXPECT_EQ(controls.txtStatus.Text(), "Vantro 1.5");
-    EXPECT_EQ(minimized, 0);
-}
-
-// The real launcher and a real process under Wine.
-class RealLaunchTest : public SchedulerTest {
-protected:
-    // Waits for a file the started process writes; processes start asynchronously.
-    bool AppearsWithin(const std::string& file, std::chrono::seconds limit) {
-        auto deadline = std::chrono::steady_clock::now() + limit;
-        while (std::chrono::steady_clock::now() < deadline) {
-            if (FileExists(file)) return true;
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        }
-        return false;
-    }
-    std::string SystemProgram(const char* name) const {
-        char folderName[MAX_PATH] = {};
-        GetSystemDirectoryA(folderName, MAX_PATH);
-        return std::string(folderName) + "\\" + name;
-    }
-
-    WindowsLauncher realLauncher;
+TEST_F(LaunchTest, UnquotedPathWithBlanksStartsTheRealFileItNames) {
+    WindowsLauncher realLauncher;  // and a real process under Wine
     AppContext realContext{app, clock, prompts, realLauncher, programEnd, components};
     Scheduler realScheduler{controls, tasks, realContext};
-};
-
-TEST_F(RealLaunchTest, ProgramTaskStartsARealProcess) {
-    const std::string out = folder.Path() + "\\started.txt";
-    WriteTask({.name = "Echo", .location = "x"});
-    realScheduler.RunProgramTask("Echo", SystemProgram("cmd.exe") + " /c echo started> " + out, false);
-    EXPECT_TRUE(AppearsWithin(out, std::chrono::seconds(20)));
-    EXPECT_FALSE(ReadTaskValue("Echo", store::kLastRan).IsEmpty());
-}
-
-TEST_F(RealLaunchTest, UnquotedPathWithBlanksStartsTheFileItNames) {
+    char system[MAX_PATH] = {};
+    GetSystemDirectoryA(system, MAX_PATH);
     // Both "<folder>\My.exe" and "<folder>\My Tools\tool.exe" exist; the line names the second.
-    const std::string tools = folder.Path() + "\\My Tools";
+    const std::string tools = folder.Path() + "\\My Tools", out = folder.Path() + "\\tool.txt";
     ASSERT_TRUE(CreateDirectoryA(tools.c_str(), nullptr));
-    ASSERT_TRUE(CopyFileA(SystemProgram("cmd.exe").c_str(), (tools + "\\tool.exe").c_str(), FALSE));
-    ASSERT_TRUE(CopyFileA(SystemProgram("hostname.exe").c_str(), (folder.Path() + "\\My.exe").c_str(), FALSE));
-    const std::string out = folder.Path() + "\\tool.txt";
+    ASSERT_TRUE(CopyFileA((std::string(system) + "\\cmd.exe").c_str(), (tools + "\\tool.exe").c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA((std::string(system) + "\\hostname.exe").c_str(), (folder.Path() + "\\My.exe").c_str(), FALSE));
+    WriteTask({.name = "Tool", .location = "x"});
     realScheduler.RunProgramTask("Tool", tools + "\\tool.exe /c echo tool> " + out, false);
-    EXPECT_TRUE(AppearsWithin(out, std::chrono::seconds(20)));
+    EXPECT_TRUE(WaitForFile(out));
+    EXPECT_FALSE(ReadTaskValue("Tool", store::kLastRan).IsEmpty());
 }
 
 }  // namespace

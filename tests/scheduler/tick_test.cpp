@@ -1,13 +1,12 @@
-#include "scheduler/scheduler_fixture.h"
+#include "support/VantroTest.h"
 
 namespace {
 
-// Friday 4 December 1998, 7:05 PM.
-constexpr DateTime kFriday{1998, 12, 4, 19, 5, 0, 0};
+constexpr DateTime kFriday{1998, 12, 4, 19, 5, 0, 0};  // 7:05 PM
+using Lines = std::vector<std::string>;
 
 class TickTest : public SchedulerTest {
 protected:
-    TickTest() { clock.Set(kFriday); }
     void TickAt(const DateTime& t) {
         clock.Set(t);
         scheduler.Timer2_Timer();
@@ -28,83 +27,70 @@ TEST_F(TickTest, EmptyListStopsBothTimersUntilATaskArrives) {
     controls.Timer1.SetEnabled(true);
     controls.Timer2.SetEnabled(true);
     scheduler.Timer2_Timer();
-    EXPECT_FALSE(controls.Timer1.Enabled());
-    EXPECT_FALSE(controls.Timer2.Enabled());
+    EXPECT_FALSE(controls.Timer1.Enabled() || controls.Timer2.Enabled());
+    scheduler.mnuPVantro_Click();  // halting and resuming restarts the tick
+    scheduler.mnuPVantro_Click();
+    EXPECT_TRUE(controls.Timer2.Enabled());
+    controls.Timer1.SetEnabled(false);
+    controls.Timer2.SetEnabled(false);
 
     // The editor's save rebuilds the grid; the new task must still run at its minute.
     WriteTask({.name = "Backup", .location = "C:\\backup.exe", .startTime = "07:06 PM", .days = "Fri"});
     tasks.LoadTaskGrid();
-    EXPECT_TRUE(controls.Timer1.Enabled());
-    EXPECT_TRUE(controls.Timer2.Enabled());
+    EXPECT_TRUE(controls.Timer1.Enabled() && controls.Timer2.Enabled());
     TickAt({1998, 12, 4, 19, 6, 0, 0});
-    EXPECT_EQ(Started(), (std::vector<std::string>{"C:\\backup.exe"}));
+    EXPECT_EQ(Started(), Lines{"C:\\backup.exe"});
 }
 
-TEST_F(TickTest, DateAndWeekdayDecideWhetherADueMinuteLaunches) {
-    WriteTask({.name = "Tomorrow", .location = "C:\\t.exe", .startDate = "12/05/1998", .days = "Fri"});
-    WriteTask({.name = "MonWed", .location = "C:\\mw.exe", .startDate = "11/01/1998", .days = "Wed,Mon"});
-    WriteTask({.name = "Past once", .location = "C:\\once.exe", .startDate = "12/01/1998", .runOnce = true});
+TEST_F(TickTest, DateWeekdayPauseAndRunOnceDecideWhatLaunches) {
+    const TaskRecord rows[] = {
+        {"Long", "C:\\long.exe", "12/04/1998", "07:05 PM", "Fri"},
+        {"MonWed", "C:\\mw.exe", "11/01/1998", "07:05 PM", "Wed,Mon"},
+        {"Past once", "C:\\once.exe", "12/01/1998", "07:05 PM", "", true},
+        {"Paused", "C:\\p.exe", "11/01/1998", "07:05 PM", "Fri", false, true},
+        {"Short", "C:\\short.exe", "12/04/98", "07:05 PM", "Fri"},
+        {"Short future", "C:\\f.exe", "12/05/98", "07:05 PM", "Fri"},
+        {"Tomorrow", "C:\\t.exe", "12/05/1998", "07:05 PM", "Fri"},
+    };
+    for (const TaskRecord& row : rows) WriteTask(row);
     tasks.LoadTaskGrid();
-
     TickAt({1998, 11, 24, 19, 5, 0, 0});  // a Tuesday
     EXPECT_TRUE(Started().empty());
     TickAt({1998, 11, 25, 19, 5, 0, 0});  // a Wednesday
-    EXPECT_EQ(Started(), (std::vector<std::string>{"C:\\mw.exe"}));
+    EXPECT_EQ(Started(), Lines{"C:\\mw.exe"});
     launcher.launches.clear();
 
-    TickAt(kFriday);  // three days after "Past once" started; no weekday asked
-    EXPECT_EQ(Started(), (std::vector<std::string>{"C:\\once.exe"}));
+    // Three days after "Past once" started: launched although no weekday is asked, then deleted.
+    TickAt(kFriday);
+    EXPECT_EQ(Started(), (Lines{"C:\\long.exe", "C:\\once.exe", "C:\\short.exe"}));
     EXPECT_FALSE(TaskExists("Past once"));
     EXPECT_EQ(RowOf("Past once"), 0);
     EXPECT_TRUE(TaskExists("Tomorrow"));
 }
 
-TEST_F(TickTest, PausedRowsNeverLaunch) {
-    WriteTask({.name = "A", .location = "C:\\a.exe", .days = "Fri", .paused = true});
-    WriteTask({.name = "B", .location = "C:\\b.exe", .days = "Fri"});
-    WriteTask({.name = "C", .location = "C:\\c.exe", .days = "Fri", .paused = true});
-    tasks.LoadTaskGrid();
-    TickAt(kFriday);
-    EXPECT_EQ(Started(), (std::vector<std::string>{"C:\\b.exe"}));
-}
-
-TEST_F(TickTest, TwoAndFourDigitYearsReadTheTimeAfterTheirOwnLength) {
-    WriteTask({.name = "Long", .location = "C:\\long.exe", .startDate = "12/04/1998", .days = "Fri"});
-    WriteTask({.name = "Short", .location = "C:\\short.exe", .startDate = "12/04/98", .days = "Fri"});
-    WriteTask({.name = "Short future", .location = "C:\\f.exe", .startDate = "12/05/98", .days = "Fri"});
-    tasks.LoadTaskGrid();
-    TickAt(kFriday);
-    EXPECT_EQ(Started(), (std::vector<std::string>{"C:\\long.exe", "C:\\short.exe"}));
-}
-
 TEST_F(TickTest, RunOnceTasksDeletedMidScanLeaveTheFollowingRowsScanned) {
-    WriteTask({.name = "A once", .location = "C:\\a.exe", .runOnce = true});
-    WriteTask({.name = "B once", .location = "C:\\b.exe", .runOnce = true});
-    WriteTask({.name = "C weekly", .location = "C:\\c.exe", .days = "Fri"});
-    WriteTask({.name = "D once", .location = "C:\\d.exe", .runOnce = true});
+    WriteTask({.name = "C", .location = "C:\\c.exe", .days = "Fri"});
+    for (std::string name : {"A", "B", "D"}) WriteTask({.name = name, .location = "C:\\" + name + ".exe", .runOnce = true});
     tasks.LoadTaskGrid();
-    ASSERT_EQ(RowOf("A once"), 1);
+    ASSERT_EQ(RowOf("A"), 1);
     TickAt(kFriday);
-    EXPECT_EQ(Started(), (std::vector<std::string>{"C:\\a.exe", "C:\\b.exe", "C:\\c.exe", "C:\\d.exe"}));
-    EXPECT_FALSE(TaskExists("A once"));
-    EXPECT_FALSE(TaskExists("B once"));
-    EXPECT_FALSE(TaskExists("D once"));
-    EXPECT_TRUE(TaskExists("C weekly"));
+    EXPECT_EQ(Started(), (Lines{"C:\\A.exe", "C:\\B.exe", "C:\\c.exe", "C:\\D.exe"}));
+    EXPECT_FALSE(TaskExists("A") || TaskExists("B") || TaskExists("D"));
+    EXPECT_TRUE(TaskExists("C"));
     EXPECT_EQ(controls.grdProgram.Rows(), 2);
 }
 
 TEST_F(TickTest, StatusLineKeepsOnlyAProgramLaunch) {
     tasks.LoadTaskGrid();
-    const std::string title = "Vantro 1.5";
-    for (const char* kept : {"Last program to run is X on 12/4/98 at 7:05:00 PM", "LAST program"}) {
-        controls.txtStatus.SetText(kept);
+    const std::pair<const char*, const char*> cases[] = {
+        {"Last program to run is X on 12/4/98 at 7:05:00 PM", "Last program to run is X on 12/4/98 at 7:05:00 PM"},
+        {"LAST program", "LAST program"},          {"Last message to run is X", "Vantro 1.5"},
+        {"Last progra", "Vantro 1.5"},             {"", "Vantro 1.5"},
+        {"Last ran was NEVER", "Vantro 1.5"}};
+    for (const auto& [before, after] : cases) {
+        controls.txtStatus.SetText(before);
         scheduler.Timer2_Timer();
-        EXPECT_EQ(controls.txtStatus.Text(), kept);
-    }
-    for (const char* replaced : {"Last message to run is X", "Last progra", "", "Last ran was NEVER"}) {
-        controls.txtStatus.SetText(replaced);
-        scheduler.Timer2_Timer();
-        EXPECT_EQ(controls.txtStatus.Text(), title) << replaced;
+        EXPECT_EQ(controls.txtStatus.Text(), after) << before;
     }
 }
 
@@ -139,11 +125,10 @@ TEST_F(TickTest, NoTickStartsWhileAnEarlierOneWaitsInABox) {
     TickAt(kFriday);
     EXPECT_EQ(statusInsideBox, "Last message to run is B");
     EXPECT_EQ(prompts.MessageBoxes().size(), 1u);
-    EXPECT_EQ(Started(), (std::vector<std::string>{"C:\\b.exe"}));
-
+    EXPECT_EQ(Started(), Lines{"C:\\b.exe"});
     prompts.whileOpen = nullptr;
     TickAt({1998, 12, 4, 19, 6, 0, 0});
-    EXPECT_EQ(Started(), (std::vector<std::string>{"C:\\b.exe", "C:\\c.exe"}));
+    EXPECT_EQ(Started(), (Lines{"C:\\b.exe", "C:\\c.exe"}));
 }
 
 }  // namespace

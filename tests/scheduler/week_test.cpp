@@ -1,63 +1,51 @@
-#include "scheduler/scheduler_fixture.h"
+#include "platform/DateTimeText.h"
+#include "support/VantroTest.h"
 
 namespace {
 
 class WeekTest : public SchedulerTest {
 protected:
-    // Ticks at second 0 of every minute from start, for the given number of minutes,
-    // and notes each launch as "mm/dd/yyyy hh:mm AM kind style command".
+    WeekTest() { SetMessageApp("C:\\windows\\notepad.exe"); }
+
+    // Ticks at second 0 of every minute from start and notes each launch as
+    // "mm/dd/yyyy hh:mm AM start|shell style command" and each box as "... box text".
     void TickEveryMinute(DateTime start, int minutes) {
-        clock.Set(start);
-        for (int i = 0; i < minutes; ++i) {
-            TickAndNote();
-            clock.AddMinutes(1);
+        for (clock.Set(start); minutes-- > 0; clock.AddMinutes(1)) {
+            size_t launches = launcher.launches.size(), boxes = prompts.MessageBoxes().size();
+            scheduler.Timer2_Timer();
+            std::string when = datetext::DateMMDDYYYY(clock.now.date()) + " " + datetext::TimeHHMMAmPm(clock.now);
+            for (; launches < launcher.launches.size(); ++launches) {
+                const LaunchRecord& launch = launcher.launches[launches];
+                noted.push_back(when + (launch.shell ? " shell " : " start ") +
+                                std::to_string(launch.showCommand) + " " + launch.commandLine);
+            }
+            for (; boxes < prompts.MessageBoxes().size(); ++boxes)
+                noted.push_back(when + " box " + prompts.MessageBoxes()[boxes].text);
         }
-    }
-    void TickAndNote() {
-        size_t before = launcher.launches.size();
-        size_t boxesBefore = prompts.MessageBoxes().size();
-        scheduler.Timer2_Timer();
-        std::string when = datetext::DateMMDDYYYY(clock.now.date()) + " " + datetext::TimeHHMMAmPm(clock.now);
-        for (size_t i = before; i < launcher.launches.size(); ++i) {
-            const LaunchRecord& launch = launcher.launches[i];
-            const char* kind = launch.kind == LaunchRecord::Kind::Process ? "start" : "shell";
-            noted.push_back(when + " " + kind + " " + std::to_string(launch.showCommand) + " " + launch.commandLine);
-        }
-        auto boxes = prompts.MessageBoxes();
-        for (size_t i = boxesBefore; i < boxes.size(); ++i) noted.push_back(when + " box " + boxes[i].text);
     }
 
     std::vector<std::string> noted;
 };
 
 TEST_F(WeekTest, AWeekOfMinutesLaunchesExactlyTheDueTasks) {
-    SetMessageApp("C:\\windows\\notepad.exe");
     launcher.failingStarts["C:\\missing.exe"] = ERROR_FILE_NOT_FOUND;
-    WriteTask({.name = "Backup", .location = "C:\\bin\\backup.exe /all", .startDate = "12/01/1998",
-               .startTime = "02:00 AM", .days = "Fri,Wed,Mon"});
-    WriteTask({.name = "Bad", .location = "notes.txt", .startTime = "08:00 PM", .days = "Sun"});
-    WriteTask({.name = "Failing", .location = "C:\\missing.exe", .startDate = "12/01/1998",
-               .startTime = "01:00 PM", .days = "Thu"});
-    WriteTask({.name = "Later once", .location = "C:\\later.exe", .startDate = "12/20/1998",
-               .startTime = "12:00 PM", .runOnce = true});
-    WriteTask({.name = "Noon clash", .location = "C:\\clash.exe", .startDate = "12/06/1998",
-               .startTime = "12:00 PM", .runOnce = true});
-    WriteTask({.name = "Memo", .location = "MSG:Pay the rent", .startDate = "12/07/1998",
-               .startTime = "12:00 AM", .runOnce = true});
-    WriteTask({.name = "Old once", .location = "C:\\old.exe", .startDate = "11/20/1998",
-               .startTime = "12:00 PM", .runOnce = true});
-    WriteTask({.name = "Once", .location = "C:\\once.exe", .startDate = "12/09/1998",
-               .startTime = "03:15 PM", .runOnce = true});
-    WriteTask({.name = "Quiet", .location = "C:\\quiet.exe", .startDate = "12/01/1998",
-               .startTime = "10:00 AM", .days = "Sat,Fri,Thu,Wed,Tue,Mon,Sun", .paused = true});
-    WriteTask({.name = "Quoted", .location = "\"C:\\Program Files\\x.exe\" /q", .startDate = "12/01/1998",
-               .startTime = "12:00 PM", .days = "Fri"});
-    WriteTask({.name = "Remind", .location = "MSG:Stand-up", .startDate = "12/01/1998",
-               .startTime = "09:00 AM", .days = "Thu,Tue"});
-    WriteTask({.name = "Report", .location = "C:\\report.exe", .startDate = "12/08/1998",
-               .startTime = "11:59 PM", .days = "Sat,Fri,Thu,Wed,Tue,Mon,Sun"});
-    WriteTask({.name = "Short date", .location = "C:\\short.exe", .startDate = "12/01/98",
-               .startTime = "06:30 AM", .days = "Sat,Sun"});
+    const std::string every = "Sat,Fri,Thu,Wed,Tue,Mon,Sun";
+    const TaskRecord week[] = {
+        {"Backup", "C:\\bin\\backup.exe /all", "12/01/1998", "02:00 AM", "Fri,Wed,Mon"},
+        {"Bad", "notes.txt", "12/04/1998", "08:00 PM", "Sun"},
+        {"Failing", "C:\\missing.exe", "12/01/1998", "01:00 PM", "Thu"},
+        {"Later once", "C:\\later.exe", "12/20/1998", "12:00 PM", "", true},
+        {"Noon clash", "C:\\clash.exe", "12/06/1998", "12:00 PM", "", true},
+        {"Memo", "MSG:Pay the rent", "12/07/1998", "12:00 AM", "", true},
+        {"Old once", "C:\\old.exe", "11/20/1998", "12:00 PM", "", true},
+        {"Once", "C:\\once.exe", "12/09/1998", "03:15 PM", "", true},
+        {"Quiet", "C:\\quiet.exe", "12/01/1998", "10:00 AM", every, false, true},
+        {"Quoted", "\"C:\\Program Files\\x.exe\" /q", "12/01/1998", "12:00 PM", "Fri"},
+        {"Remind", "MSG:Stand-up", "12/01/1998", "09:00 AM", "Thu,Tue"},
+        {"Report", "C:\\report.exe", "12/08/1998", "11:59 PM", every},
+        {"Short date", "C:\\short.exe", "12/01/98", "06:30 AM", "Sat,Sun"},
+    };
+    for (const TaskRecord& task : week) WriteTask(task);
     tasks.LoadTaskGrid();
 
     // Sunday 6 December 1998, 00:00, to Saturday 12 December, 23:59.
@@ -101,15 +89,13 @@ TEST_F(WeekTest, AWeekOfMinutesLaunchesExactlyTheDueTasks) {
 }
 
 TEST_F(WeekTest, AutumnClockChangeLaunchesEachDueTaskOnce) {
-    SetMessageApp("C:\\windows\\notepad.exe");
-    WriteTask({.name = "Daily", .location = "C:\\daily.exe", .startDate = "10/01/1998", .startTime = "02:30 AM",
-               .days = "Sat,Fri,Thu,Wed,Tue,Mon,Sun"});
-    WriteTask({.name = "Memo", .location = "MSG:Hi", .startDate = "10/01/1998", .startTime = "02:45 AM",
-               .days = "Sun"});
-    WriteTask({.name = "Once", .location = "C:\\once.exe", .startDate = "10/25/1998", .startTime = "02:15 AM",
-               .runOnce = true});
-    WriteTask({.name = "Odd", .location = "odd.txt", .startDate = "10/01/1998", .startTime = "02:50 AM",
-               .days = "Sun"});
+    const TaskRecord sunday[] = {
+        {"Daily", "C:\\daily.exe", "10/01/1998", "02:30 AM", "Sat,Fri,Thu,Wed,Tue,Mon,Sun"},
+        {"Memo", "MSG:Hi", "10/01/1998", "02:45 AM", "Sun"},
+        {"Once", "C:\\once.exe", "10/25/1998", "02:15 AM", "", true},
+        {"Odd", "odd.txt", "10/01/1998", "02:50 AM", "Sun"},
+    };
+    for (const TaskRecord& task : sunday) WriteTask(task);
     tasks.LoadTaskGrid();
 
     // Sunday 25 October 1998: at 03:00 summer time the clocks go back to 02:00.

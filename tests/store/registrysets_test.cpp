@@ -2,7 +2,6 @@
 
 #include <set>
 
-#include "platform/UniqueHandle.h"
 #include "store/RegistrySets.h"
 #include "support/ScratchRegistry.h"
 
@@ -10,6 +9,7 @@ namespace {
 
 const HKEY kRoot = HKEY_LOCAL_MACHINE;
 const std::string kKey = "SOFTWARE\\Halvern\\Vantro";
+const std::string kTasks = kKey + "\\Tasks";
 
 class RegistrySetsTest : public ::testing::Test {
 protected:
@@ -17,7 +17,6 @@ protected:
         CreateKey(kRoot, kKey);
         ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExA(kRoot, kKey.c_str(), 0, KEY_ALL_ACCESS, key_.put()));
     }
-
     // Writes a value as another program might, past the layer under test.
     void WriteRaw(const char* name, DWORD kind, const void* data, DWORD size) {
         ASSERT_EQ(ERROR_SUCCESS, RegSetValueExA(key_.get(), name, 0, kind, static_cast<const BYTE*>(data), size));
@@ -30,27 +29,19 @@ protected:
         return {kind, std::string(data, size)};
     }
     RegValue Read(const char* name) { return ReadKeyValue(kRoot, kKey, name); }
-    bool KeyExists(const std::string& path) {
-        UniqueHKey key;
-        return RegOpenKeyExA(kRoot, path.c_str(), 0, KEY_READ, key.put()) == ERROR_SUCCESS;
-    }
 
     ScratchRegistry scratch_;
     UniqueHKey key_;
 };
 
-TEST_F(RegistrySetsTest, MissingValueOrKeyReadsEmpty) {
-    EXPECT_TRUE(Read("Nothing").IsEmpty());
-    EXPECT_TRUE(ReadKeyValue(kRoot, "SOFTWARE\\NoSuchKey", "Path").IsEmpty());
-}
-
 TEST_F(RegistrySetsTest, TextIsStoredWithOneNulAndReadBackWithout) {
+    EXPECT_TRUE(Read("Path").IsEmpty());
+    EXPECT_TRUE(ReadKeyValue(kRoot, "SOFTWARE\\NoSuchKey", "Path").IsEmpty());
     WriteKeyValue(kRoot, kKey, "Path", RegValue::Text("abc"), REG_SZ);
     EXPECT_EQ(std::make_pair(DWORD{REG_SZ}, std::string("abc\0", 4)), ReadRaw("Path"));
     EXPECT_EQ(RegValue::Text("abc"), Read("Path"));
     WriteKeyValue(kRoot, kKey, "Path", RegValue::Integer(12), REG_SZ);
     EXPECT_EQ(RegValue::Text("12"), Read("Path"));
-
     WriteRaw("Embedded", REG_SZ, "ab\0cd", 6);
     EXPECT_EQ(RegValue::Text("ab"), Read("Embedded"));
     WriteRaw("Unterminated", REG_SZ, "xyz", 3);
@@ -83,12 +74,35 @@ TEST_F(RegistrySetsTest, WhatCannotBeStoredOrReadIsLeftAlone) {
 }
 
 TEST_F(RegistrySetsTest, WriteNeverCreatesTheKey) {
-    const std::string task = kKey + "\\Tasks\\Backup";
+    const std::string task = kTasks + "\\Backup";
     WriteKeyValue(kRoot, task, "Location", RegValue::Text("x.exe"), REG_SZ);
     EXPECT_FALSE(KeyExists(task));
     CreateKey(kRoot, task);
     WriteKeyValue(kRoot, task, "Location", RegValue::Text("x.exe"), REG_SZ);
     EXPECT_EQ(RegValue::Text("x.exe"), ReadKeyValue(kRoot, "software\\HALVERN\\vantro\\tasks\\backup", "Location"));
+}
+
+TEST_F(RegistrySetsTest, ListSubKeysSplitsNamesAtCommas) {
+    EXPECT_TRUE(ListSubKeys(kRoot, kTasks).empty());
+    CreateKey(kRoot, kTasks);
+    EXPECT_TRUE(ListSubKeys(kRoot, kTasks).empty());
+    CreateKey(kRoot, kTasks + "\\A");
+    EXPECT_EQ(std::vector<std::string>{"A"}, ListSubKeys(kRoot, kTasks));
+    CreateKey(kRoot, kTasks + "\\b,c");
+    EXPECT_EQ((std::vector<std::string>{"A", "b", "c"}), ListSubKeys(kRoot, kTasks));
+}
+
+TEST_F(RegistrySetsTest, ListSubKeysHasNoLengthLimit) {
+    // 300 names of 200 characters: far past what a 16-bit text position can reach.
+    std::set<std::string> created;
+    for (int i = 0; i < 300; ++i) {
+        std::string name = std::to_string(1000 + i) + std::string(196, 'x');
+        CreateKey(kRoot, kTasks + "\\" + name);
+        created.insert(name);
+    }
+    std::vector<std::string> names = ListSubKeys(kRoot, kTasks);
+    EXPECT_EQ(300u, names.size());
+    EXPECT_EQ(created, std::set<std::string>(names.begin(), names.end()));
 }
 
 TEST_F(RegistrySetsTest, DeleteKeyValueSaysWhetherSomethingWentAway) {
@@ -97,43 +111,6 @@ TEST_F(RegistrySetsTest, DeleteKeyValueSaysWhetherSomethingWentAway) {
     EXPECT_TRUE(Read("Paused").IsEmpty());
     EXPECT_FALSE(DeleteKeyValue(kRoot, kKey, "Paused"));
     EXPECT_FALSE(DeleteKeyValue(kRoot, "SOFTWARE\\NoSuchKey", "Paused"));
-}
-
-TEST_F(RegistrySetsTest, ListSubKeysSplitsNamesAtCommas) {
-    const std::string tasks = kKey + "\\Tasks";
-    EXPECT_TRUE(ListSubKeys(kRoot, tasks).empty());
-    CreateKey(kRoot, tasks);
-    EXPECT_TRUE(ListSubKeys(kRoot, tasks).empty());
-    CreateKey(kRoot, tasks + "\\b,c");
-    CreateKey(kRoot, tasks + "\\A");
-    // The registry enumerates in name order.
-    EXPECT_EQ((std::vector<std::string>{"A", "b", "c"}), ListSubKeys(kRoot, tasks));
-}
-
-TEST_F(RegistrySetsTest, ListSubKeysHasNoLengthLimit) {
-    // 300 names of 200 characters: far past what a 16-bit text position can reach.
-    std::set<std::string> created;
-    for (int i = 0; i < 300; ++i) {
-        std::string name = std::to_string(1000 + i) + std::string(196, 'x');
-        CreateKey(kRoot, kKey + "\\Tasks\\" + name);
-        created.insert(name);
-    }
-    std::vector<std::string> names = ListSubKeys(kRoot, kKey + "\\Tasks");
-    EXPECT_EQ(created, std::set<std::string>(names.begin(), names.end()));
-    EXPECT_EQ(300u, names.size());
-}
-
-TEST_F(RegistrySetsTest, DeleteKeyTreeRemovesOnlyThatTree) {
-    const std::string task = kKey + "\\Tasks\\Backup";
-    CreateKey(kRoot, task + "\\Inner\\Deeper");
-    WriteKeyValue(kRoot, task, "Location", RegValue::Text("x.exe"), REG_SZ);
-    CreateKey(kRoot, kKey + "\\Tasks\\Other");
-    EXPECT_TRUE(DeleteKeyTree(kRoot, task));
-    EXPECT_FALSE(KeyExists(task));
-    EXPECT_TRUE(KeyExists(kKey + "\\Tasks\\Other"));
-    EXPECT_FALSE(DeleteKeyTree(kRoot, task));
-    EXPECT_FALSE(DeleteKeyTree(kRoot, ""));
-    EXPECT_TRUE(KeyExists(kKey));
 }
 
 }  // namespace

@@ -19,59 +19,63 @@ public:
     DateTime now{1998, 12, 4, 19, 5, 0, 0};
     DateTime Now() const override { return now; }
     void Set(const DateTime& t) { now = t; }
-    void AddMinutes(int minutes);  // carries into hours, days, months and years
-    void AddSeconds(int seconds);
+    void AddMinutes(int minutes);  // through the calendar
 };
 
 struct PromptRecord {
-    enum class Kind { MessageBox, InputBox, OpenFile } kind;
-    std::string title;
-    std::string text;  // the message, or the input box's prompt
-    UINT style = 0;    // MB_* flags of a message box
-    std::string defaultAnswer;
+    bool messageBox;
+    std::string title, text;  // text: the message, or the input box's prompt
+    UINT style;               // MB_* flags of a message box
 };
 
 class ScriptedPrompts final : public Prompts {
 public:
     std::vector<PromptRecord> asked;
-    // Answers, used in order; when a queue runs dry: message boxes answer the first
-    // button of their style (IDOK, IDRETRY, IDYES, ...), input boxes answer "", and
-    // the file dialog is cancelled.
+    // Message box answers, in order; then the first button of the style (IDOK, IDRETRY,
+    // IDYES, ...). Input boxes answer "", the file dialog is cancelled.
     std::deque<int> messageAnswers;
-    std::deque<std::string> inputAnswers;
-    std::deque<std::optional<std::string>> fileAnswers;
-    // Runs while a message box is "open", like the timers that keep firing in a modal loop.
-    std::function<void()> whileOpen;
+    std::function<void()> whileOpen;  // runs while a message box is "open"
 
     int MessageBox(HWND owner, const std::string& text, const std::string& title, UINT style) override;
-    std::string InputBox(HWND owner, const std::string& prompt, const std::string& title,
-                         const std::string& defaultAnswer) override;
-    std::optional<std::string> OpenFile(HWND owner, const OpenFileRequest& request) override;
-
-    std::vector<PromptRecord> MessageBoxes() const;
+    std::string InputBox(HWND, const std::string& prompt, const std::string& title, const std::string&) override {
+        asked.push_back({false, title, prompt, 0});
+        return {};
+    }
+    std::optional<std::string> OpenFile(HWND, const OpenFileRequest& request) override {
+        asked.push_back({false, request.title, request.filter, 0});
+        return std::nullopt;
+    }
+    std::vector<PromptRecord> MessageBoxes() const {
+        std::vector<PromptRecord> boxes;
+        for (const auto& prompt : asked)
+            if (prompt.messageBox) boxes.push_back(prompt);
+        return boxes;
+    }
 };
 
 struct LaunchRecord {
-    enum class Kind { Process, Shell } kind;
+    bool shell;               // ShellExecute rather than a process start
     std::string commandLine;  // the process's command line, or the shell's file
-    int showCommand = 0;
-    std::string directory;    // the shell's working folder
-    HWND owner = nullptr;
-    std::string parameters;   // the shell's parameters
+    int showCommand;
+    std::string directory, parameters;  // the shell's
+    HWND owner;
 };
 
 class RecordingLauncher final : public Launcher {
 public:
     std::vector<LaunchRecord> launches;
-    // A process start fails with this code when the command line is listed here.
-    std::map<std::string, DWORD> failingStarts;
-    DWORD defaultStartResult = 0;  // 0 = every other start succeeds
-    intptr_t shellResult = 42;     // above 32: the shell succeeded
+    std::map<std::string, DWORD> failingStarts;  // command line -> error; others start
+    intptr_t shellResult = 42;                   // above 32: the shell succeeded
 
-    DWORD StartProcess(const std::string& commandLine, int showCommand) override;
+    DWORD StartProcess(const std::string& commandLine, int showCommand) override {
+        launches.push_back({false, commandLine, showCommand, {}, {}, nullptr});
+        return failingStarts.count(commandLine) ? failingStarts[commandLine] : 0;
+    }
     intptr_t ShellExecute(HWND owner, const std::string& file, const std::string& parameters,
-                          const std::string& directory, int showCommand) override;
-    std::vector<LaunchRecord> Processes() const;
+                          const std::string& directory, int showCommand) override {
+        launches.push_back({true, file, showCommand, directory, parameters, owner});
+        return shellResult;
+    }
 };
 
 class RecordingProgramEnd final : public ProgramEnd {
@@ -81,24 +85,12 @@ public:
     bool Ended() const { return !ends.empty(); }
 };
 
-// An object whose members answer from tables; calls are recorded by name.
-class ScriptedObject final : public ComponentObject {
-public:
-    std::map<std::string, ComponentResult> properties;  // "" is the default member
-    std::map<std::string, ComponentResult> methods;
-    std::vector<std::string> calls;                     // "Get:X", "Put:X", "Call:X"
-    std::vector<std::vector<ComponentValue>> callArgs;  // arguments of each "Call:"
-
-    ComponentResult Get(const std::string& member) override;
-    ErrorInfo Put(const std::string& member, const ComponentValue& value) override;
-    ComponentResult Call(const std::string& member, const std::vector<ComponentValue>& args) override;
-};
-
+// Hands out the objects listed by ProgID; any other ProgID is not registered.
 class ScriptedComponents final : public Components {
 public:
-    // Key: ProgID, or ProgID + "@" + machine for a remote creation.
     std::map<std::string, ComponentRef> objects;
-    std::vector<std::string> created;  // every request, in the same key form
-
-    ComponentCreation Create(const std::string& progId, const std::string& machine) override;
+    ComponentCreation Create(const std::string& progId, const std::string&) override {
+        if (!objects.count(progId)) return {nullptr, MakeError(static_cast<DWORD>(CO_E_CLASSSTRING))};
+        return {objects[progId], {}};
+    }
 };

@@ -17,19 +17,21 @@ std::string UniqueSuffix() {
     return std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter);
 }
 
+std::string TempPath() {
+    char temp[MAX_PATH + 1] = {};
+    std::string path(temp, GetTempPathA(sizeof temp, temp));
+    if (!path.empty() && path.back() == '\\') path.pop_back();
+    return path;
+}
+
 }  // namespace
 
 ScratchRegistry::ScratchRegistry() : path_(std::string(kScratchParent) + "\\" + UniqueSuffix()) {
-    // Left over from a killed run with the same process id: start empty all the same.
-    RegDeleteTreeA(HKEY_CURRENT_USER, path_.c_str());
+    RegDeleteTreeA(HKEY_CURRENT_USER, path_.c_str());  // left over from a killed run
     LONG status = RegCreateKeyExA(HKEY_CURRENT_USER, path_.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                                   KEY_ALL_ACCESS, nullptr, scratch_.put(), nullptr);
-    if (status != ERROR_SUCCESS) {
-        ADD_FAILURE() << "cannot create the scratch key " << path_ << ": " << status;
-        return;
-    }
-    status = RegOverridePredefKey(HKEY_LOCAL_MACHINE, scratch_.get());
-    if (status != ERROR_SUCCESS) ADD_FAILURE() << "cannot redirect HKEY_LOCAL_MACHINE: " << status;
+    if (status == ERROR_SUCCESS) status = RegOverridePredefKey(HKEY_LOCAL_MACHINE, scratch_.get());
+    if (status != ERROR_SUCCESS) ADD_FAILURE() << "cannot redirect HKEY_LOCAL_MACHINE to " << path_ << ": " << status;
 }
 
 ScratchRegistry::~ScratchRegistry() {
@@ -39,12 +41,7 @@ ScratchRegistry::~ScratchRegistry() {
     RegDeleteKeyA(HKEY_CURRENT_USER, kScratchParent);  // only goes once no other scratch key is left
 }
 
-TempFolder::TempFolder() {
-    char temp[MAX_PATH + 1] = {};
-    DWORD length = GetTempPathA(sizeof temp, temp);
-    path_ = std::string(temp, length);
-    if (!path_.empty() && path_.back() == '\\') path_.pop_back();
-    path_ += "\\VantroTests-" + UniqueSuffix();
+TempFolder::TempFolder() : path_(TempPath() + "\\VantroTests-" + UniqueSuffix()) {
     std::error_code ignored;
     std::filesystem::remove_all(path_, ignored);
     if (!CreateDirectoryA(path_.c_str(), nullptr))
@@ -52,8 +49,14 @@ TempFolder::TempFolder() {
 }
 
 TempFolder::~TempFolder() {
+    SetCurrentDirectoryA(TempPath().c_str());  // the program makes its folder current
     std::error_code ignored;
     std::filesystem::remove_all(path_, ignored);
+}
+
+bool KeyExists(const std::string& path) {
+    UniqueHKey key;
+    return RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, key.put()) == ERROR_SUCCESS;
 }
 
 std::string ReadWholeFile(const std::string& fileName) {
@@ -63,11 +66,15 @@ std::string ReadWholeFile(const std::string& fileName) {
 
 void WriteWholeFile(const std::string& fileName, const std::string& bytes) {
     std::ofstream out(fileName, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out) ADD_FAILURE() << "cannot write " << fileName;
+    if (!out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()))) ADD_FAILURE() << "cannot write " << fileName;
 }
 
 bool FileExists(const std::string& fileName) {
     DWORD attributes = GetFileAttributesA(fileName.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool WaitForFile(const std::string& fileName) {
+    for (int i = 0; i < 200 && !FileExists(fileName); ++i) Sleep(100);
+    return FileExists(fileName);
 }

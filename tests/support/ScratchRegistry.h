@@ -1,22 +1,19 @@
 #pragma once
-// Sends HKEY_LOCAL_MACHINE to a fresh scratch key for the life of the object, so a
-// test sees an empty store and leaves the real one alone. The code under test still
-// passes HKEY_LOCAL_MACHINE.
+// Test helpers on the real registry and file system of the Wine prefix.
 #include <windows.h>
 
 #include <string>
 
 #include "platform/UniqueHandle.h"
 
+// Sends HKEY_LOCAL_MACHINE to a fresh scratch key under HKEY_CURRENT_USER for the life
+// of the object; the code under test still passes HKEY_LOCAL_MACHINE.
 class ScratchRegistry {
 public:
     ScratchRegistry();
     ~ScratchRegistry();
     ScratchRegistry(const ScratchRegistry&) = delete;
     ScratchRegistry& operator=(const ScratchRegistry&) = delete;
-
-    // Path of the scratch key under HKEY_CURRENT_USER.
-    const std::string& ScratchPath() const { return path_; }
 
 private:
     std::string path_;
@@ -36,6 +33,9 @@ private:
     std::string path_;
 };
 
+bool KeyExists(const std::string& path);  // under HKEY_LOCAL_MACHINE
 std::string ReadWholeFile(const std::string& fileName);
 void WriteWholeFile(const std::string& fileName, const std::string& bytes);
 bool FileExists(const std::string& fileName);
+// Waits up to 20 s for a file that a started process writes.
+bool WaitForFile(const std::string& fileName);

@@ -7,14 +7,9 @@ namespace {
 
 // Pumps messages for about the given time.
 void Pump(DWORD ms) {
-    DWORD until = GetTickCount() + ms;
-    MSG msg;
-    while (static_cast<LONG>(until - GetTickCount()) > 0) {
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(5);
+    for (DWORD until = GetTickCount() + ms; static_cast<LONG>(until - GetTickCount()) > 0; Sleep(5)) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
     }
 }
 
@@ -22,8 +17,6 @@ class ModalForm : public ui::Form {
 public:
     ~ModalForm() override { Unload(); }
 };
-
-}  // namespace
 
 TEST(Timer, FiresOnlyWhileEnabled) {
     int ticks = 0;
@@ -35,7 +28,7 @@ TEST(Timer, FiresOnlyWhileEnabled) {
     Pump(200);
     EXPECT_GT(ticks, 1);
     timer.SetEnabled(false);
-    int stopped = ticks;
+    const int stopped = ticks;
     Pump(120);
     EXPECT_EQ(stopped, ticks);
 }
@@ -69,3 +62,5 @@ TEST(Timer, KeepsFiringWhileAModalFormRunsItsOwnLoop) {
     EXPECT_FALSE(modal.IsCreated());
     EXPECT_GT(ticks, 3);
 }
+
+}  // namespace

@@ -1,0 +1,86 @@
+#pragma once
+// The in-process fixture: a scratch store, a temporary program folder and the seam
+// doubles. SchedulerTest adds the main window's controls (without the window), the
+// task list and the scheduler over them.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/AppContext.h"
+#include "mainwindow/MainControls.h"
+#include "mainwindow/TaskList.h"
+#include "scheduler/Scheduler.h"
+#include "store/RegistrySets.h"
+#include "store/StoreLayout.h"
+#include "support/Doubles.h"
+#include "support/ScratchRegistry.h"
+
+struct TaskRecord {
+    std::string name, location, startDate = "12/04/1998", startTime = "07:05 PM";
+    std::string days{};  // empty for a run-once task
+    bool runOnce = false, paused = false;
+};
+
+inline void WriteTask(const TaskRecord& task) {
+    const std::string key = store::TaskKey(task.name);
+    CreateKey(HKEY_LOCAL_MACHINE, key);
+    for (auto [name, text] : {std::pair{store::kLocation, task.location}, {store::kDaysOfTheWeek, task.days},
+                              {store::kStartDate, task.startDate}, {store::kStartTime, task.startTime}})
+        WriteKeyValue(HKEY_LOCAL_MACHINE, key, name, RegValue::Text(text), REG_SZ);
+    WriteKeyValue(HKEY_LOCAL_MACHINE, key, store::kRunOnce, RegValue::Boolean(task.runOnce), REG_DWORD);
+    if (task.paused) WriteKeyValue(HKEY_LOCAL_MACHINE, key, store::kPaused, RegValue::Boolean(true), REG_DWORD);
+}
+
+inline RegValue ReadTaskValue(const std::string& name, const char* value) {
+    return ReadKeyValue(HKEY_LOCAL_MACHINE, store::TaskKey(name), value);
+}
+inline bool TaskExists(const std::string& name) { return KeyExists(store::TaskKey(name)); }
+
+class VantroTest : public ::testing::Test {
+protected:
+    VantroTest() { app.SetPath(folder.Path()); }
+
+    ScratchRegistry registry;
+    TempFolder folder;
+    Application app;
+    FakeClock clock;
+    ScriptedPrompts prompts;
+    RecordingLauncher launcher;
+    RecordingProgramEnd programEnd;
+    ScriptedComponents components;
+    AppContext context{app, clock, prompts, launcher, programEnd, components};
+};
+
+class SchedulerTest : public VantroTest {
+protected:
+    SchedulerTest() {
+        CreateKey(HKEY_LOCAL_MACHINE, store::kTasksKey);  // as start-up leaves the store
+        controls.MinimizeWindow = [this] { ++minimized; };
+    }
+
+    // The row of the task with this name; 0 when the grid has none.
+    int RowOf(const std::string& name) const {
+        for (int row = 1; row < controls.grdProgram.Rows(); ++row)
+            if (controls.grdProgram.TextMatrix(row, 1) == name) return row;
+        return 0;
+    }
+    // What the menu offers of Pause and UnPause.
+    std::string PauseOffered() const {
+        return std::string(controls.mnuPause.Visible() ? "Pause" : "") + (controls.mnuUnPause.Visible() ? "UnPause" : "");
+    }
+    void SetMessageApp(const std::string& command) {
+        WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kMessageApp, RegValue::Text(command), REG_SZ);
+    }
+    // The command lines started or handed to the shell, in order.
+    std::vector<std::string> Started() const {
+        std::vector<std::string> lines;
+        for (const auto& launch : launcher.launches) lines.push_back(launch.commandLine);
+        return lines;
+    }
+
+    MainControls controls;
+    TaskList tasks{controls, clock};
+    Scheduler scheduler{controls, tasks, context};
+    int minimized = 0;
+};
