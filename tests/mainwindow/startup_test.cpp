@@ -1,6 +1,7 @@
 #include <functional>
 #include <memory>
 
+#include "mainwindow/DriveProbe.h"
 #include "mainwindow/frmMain.h"
 #include "support/VantroTest.h"
 
@@ -145,3 +146,16 @@ TEST_F(StartupTest, TheRunEntryTicksTheMenuAndTheMenuSwitchesIt) {
 }
 
 }  // namespace
+
+TEST(DriveProbe, ADriveThatCannotBeReadIsSkippedAndTheLaterOnesStillProbed) {
+    // E is a CD drive without a disc; D does not exist.
+    std::string probed;
+    std::string drives = ProbeDrives([&](char letter) {
+        probed += letter;
+        return letter != 'D' && letter != 'E';
+    });
+    EXPECT_EQ("CDEFG", probed);
+    EXPECT_EQ("C: F: G: ", drives);
+    EXPECT_EQ("C: F: G:", InMemoryDriveList(drives));
+    EXPECT_EQ("", InMemoryDriveList(ProbeDrives([](char) { return false; })));
+}
