@@ -59,7 +59,9 @@ MainControls::MainControls()
       mnuHelp(menu.Item("mnuHelp")),
       mnuHelpHelp(menu.Item("mnuHelpHelp")),
       mnuAbout(menu.Item("mnuAbout")) {
-    // Light grey boxes for the clock and the status line.
-    txtTime.SetBackColor(RGB(0xC0, 0xC0, 0xC0));
-    txtStatus.SetBackColor(RGB(0xC0, 0xC0, 0xC0));
+    // Light grey boxes for the clock and the status line: the program writes them.
+    for (ui::TextBox* box : {&txtTime, &txtStatus}) {
+        box->SetBackColor(RGB(0xC0, 0xC0, 0xC0));
+        box->SetLocked(true);
+    }
 }

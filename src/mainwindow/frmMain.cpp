@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+
 #include "app/Resources.h"
 #include "integration/CloseMessage.h"
 #include "integration/RunEntry.h"
@@ -19,6 +21,9 @@ namespace {
 constexpr int kWidthTwips = 7815;
 constexpr int kHeightTwips = 2910;
 constexpr const char* kDesignCaption = "Halvern's Vantro";
+constexpr int kLineHeightTwips = 285;
+constexpr int kClockWidthTwips = 1590;
+constexpr int kGapTwips = 15;
 
 const std::vector<ui::ControlSpec> kControls = {
     {"grdProgram", ui::ControlKind::ListView, nullptr, "", 0, 0, 7695, 1965, 0},
@@ -62,7 +67,8 @@ void frmMain::BindMenuCommands() {
 }
 
 bool frmMain::Load() {
-    Options options{"VantroMain", kDesignCaption, kWidthTwips, kHeightTwips, WS_OVERLAPPEDWINDOW, 0,
+    Options options{"VantroMain", kDesignCaption, kWidthTwips, kHeightTwips,
+                    WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0,
                     icon_.get()};
     if (!CreateForm(options, kControls, &c_.menu)) return false;
     c_.window = hwnd();
@@ -132,7 +138,22 @@ void frmMain::Form_Activate() {
 }
 
 void frmMain::Form_Resize() {
-    if (Minimized()) HideToTray();
+    if (Minimized()) {
+        HideToTray();
+        return;
+    }
+    // The grid takes what the window gives; the clock keeps to the right-hand corner.
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    int width = ui::PixelsToTwipsX(client.right);
+    int height = ui::PixelsToTwipsY(client.bottom);
+    int boxTop = std::max(0, height - kLineHeightTwips);
+    grid_.Control().Move({0, 0, width, boxTop});
+    c_.txtStatus.Move({0, boxTop, std::max(0, width - kClockWidthTwips - kGapTwips), kLineHeightTwips});
+    c_.txtTime.Move({std::max(0, width - kClockWidthTwips), boxTop, kClockWidthTwips, kLineHeightTwips});
+    // Edit boxes moved into a newly uncovered part of the window do not always
+    // repaint themselves (seen under Wine): ask for it.
+    RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void frmMain::HideToTray() {

@@ -98,6 +98,16 @@ void TextControl::AfterCreate(const std::string& caption) {
     else text_ = caption;
 }
 
+void TextBox::SetLocked(bool locked) {
+    locked_ = locked;
+    if (hwnd_) SendMessageA(hwnd_, EM_SETREADONLY, locked, 0);
+}
+
+void TextBox::AfterCreate(const std::string& caption) {
+    TextControl::AfterCreate(caption);
+    if (locked_) SendMessageA(hwnd_, EM_SETREADONLY, TRUE, 0);
+}
+
 void TextBox::OnCommand(WORD code) {
     if (code == EN_CHANGE && Change) Change();
     if (code == EN_SETFOCUS && GotFocus) GotFocus();

@@ -92,8 +92,17 @@ public:
 class TextBox : public TextControl {
 public:
     TextBox() : TextControl(ControlKind::TextBox) {}
+    // A locked box shows its text and lets it be selected and copied, not typed over.
+    bool Locked() const { return locked_; }
+    void SetLocked(bool locked);
     void OnCommand(WORD code) override;
     std::function<void()> GotFocus;
+
+protected:
+    void AfterCreate(const std::string& caption) override;
+
+private:
+    bool locked_ = false;
 };
 
 class Button : public TextControl {

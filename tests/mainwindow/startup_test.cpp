@@ -159,3 +159,24 @@ TEST(DriveProbe, ADriveThatCannotBeReadIsSkippedAndTheLaterOnesStillProbed) {
     EXPECT_EQ("C: F: G:", InMemoryDriveList(drives));
     EXPECT_EQ("", InMemoryDriveList(ProbeDrives([](char) { return false; })));
 }
+
+TEST_F(StartupTest, TheGridAndTheTwoLinesFollowTheWindowSize) {
+    frmMain& main = Start();
+    main.Show();
+    RECT before{};
+    GetWindowRect(main.hwnd(), &before);
+    SetWindowPos(main.hwnd(), nullptr, 0, 0, before.right - before.left + 200, before.bottom - before.top + 100,
+                 SWP_NOMOVE | SWP_NOZORDER);
+    RECT client{}, time{}, status{}, grid{};
+    GetClientRect(main.hwnd(), &client);
+    MapWindowPoints(main.hwnd(), nullptr, reinterpret_cast<POINT*>(&client), 2);
+    GetWindowRect(main.Controls().txtTime.hwnd(), &time);
+    GetWindowRect(main.Controls().txtStatus.hwnd(), &status);
+    GetWindowRect(GetWindow(main.hwnd(), GW_CHILD), &grid);
+    EXPECT_NEAR(client.right, time.right, 2);
+    EXPECT_NEAR(client.bottom, time.bottom, 2);
+    EXPECT_LT(status.right, time.left);
+    EXPECT_EQ(client.left, status.left);
+    EXPECT_NEAR(status.top, grid.bottom, 2);
+    EXPECT_TRUE(IsWindowVisible(main.Controls().txtTime.hwnd()));
+}
