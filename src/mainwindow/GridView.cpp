@@ -9,7 +9,10 @@ GridView::GridView(GridModel& model) : model_(model) {
         std::string text = model_.TextMatrix(row, col);
         ListView_SetItemText(list_.hwnd(), row - 1, col, text.data());
     };
-    list_.SelectionChanged = [this](int index) { model_.SetRow(index + 1); };
+    list_.SelectionChanged = [this](int index) {
+        model_.SetRow(index + 1);
+        if (RowChosen) RowChosen();
+    };
 }
 
 void GridView::Refresh() {

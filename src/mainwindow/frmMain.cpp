@@ -47,6 +47,8 @@ frmMain::frmMain(AppContext& context)
     c_.Timer2.OnTimer = [this] { scheduler_.Timer2_Timer(); };
     c_.MinimizeWindow = [this] { Minimize(); };
     grid_.Control().LeftClick = [this](int) { tasks_.grdProgram_MouseDown(); };
+    // A row chosen with the keyboard must offer the right Pause or Un-pause too.
+    grid_.RowChosen = [this] { tasks_.grdProgram_MouseDown(); };
     grid_.Control().RightClick = [this](int, POINT at) { c_.menu.PopUp("mnuFile", hwnd(), at); };
     icon_.reset(LoadAppIcon(ctx_.app.Instance(), 32));
 }

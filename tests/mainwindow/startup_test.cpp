@@ -1,6 +1,9 @@
 #include <functional>
 #include <memory>
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include "mainwindow/DriveProbe.h"
 #include "mainwindow/frmMain.h"
 #include "support/VantroTest.h"
@@ -179,4 +182,22 @@ TEST_F(StartupTest, TheGridAndTheTwoLinesFollowTheWindowSize) {
     EXPECT_EQ(client.left, status.left);
     EXPECT_NEAR(status.top, grid.bottom, 2);
     EXPECT_TRUE(IsWindowVisible(main.Controls().txtTime.hwnd()));
+}
+
+TEST_F(StartupTest, ChoosingARowWithTheKeyboardOffersItsPauseStateAndLastRun) {
+    for (const char* name : {"Active", "Resting"}) CreateKey(HKEY_LOCAL_MACHINE, store::TaskKey(name));
+    WriteKeyValue(HKEY_LOCAL_MACHINE, store::TaskKey("Resting"), store::kPaused, RegValue::Boolean(true), REG_DWORD);
+    frmMain& main = Start();
+    HWND list = GetWindow(main.hwnd(), GW_CHILD);
+    ASSERT_EQ(2, ListView_GetItemCount(list));
+
+    ListView_SetItemState(list, 1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    EXPECT_EQ(2, main.Controls().grdProgram.Row());
+    EXPECT_TRUE(main.Controls().mnuUnPause.Visible());
+    EXPECT_FALSE(main.Controls().mnuPause.Visible());
+    EXPECT_EQ("Last ran was NEVER", main.Controls().txtStatus.Text());
+
+    ListView_SetItemState(list, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    EXPECT_EQ(1, main.Controls().grdProgram.Row());
+    EXPECT_TRUE(main.Controls().mnuPause.Visible());
 }
