@@ -147,8 +147,8 @@ void frmMain::Form_Resize() {
     // The grid takes what the window gives; the clock keeps to the right-hand corner.
     RECT client{};
     GetClientRect(hwnd(), &client);
-    int width = ui::PixelsToTwipsX(client.right);
-    int height = ui::PixelsToTwipsY(client.bottom);
+    int width = ui::PixelsToTwipsX(client.right, Dpi());
+    int height = ui::PixelsToTwipsY(client.bottom, Dpi());
     int boxTop = std::max(0, height - kLineHeightTwips);
     grid_.Control().Move({0, 0, width, boxTop});
     c_.txtStatus.Move({0, boxTop, std::max(0, width - kClockWidthTwips - kGapTwips), kLineHeightTwips});

@@ -39,6 +39,7 @@ protected:
     bool QueryUnload(ui::UnloadMode mode) override;
     void Form_Activate() override;
     void Form_Resize() override;
+    void Form_DpiChanged() override { grid_.Refresh(); }
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:

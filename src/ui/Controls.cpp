@@ -70,7 +70,7 @@ void Control::SetFocus() {
 
 void Control::Move(const TwipsRect& r) {
     if (!hwnd_) return;
-    RECT px = ToPixels(r);
+    RECT px = ToPixels(r, dpi_);
     MoveWindow(hwnd_, px.left, px.top, px.right - px.left, px.bottom - px.top, TRUE);
 }
 
@@ -246,7 +246,7 @@ void ListView::SetColumns(const std::vector<std::string>& headings, const std::v
         LVCOLUMNA column{};
         column.mask = LVCF_TEXT | LVCF_WIDTH;
         column.pszText = const_cast<char*>(headings[i].c_str());
-        column.cx = i < widthsTwips.size() ? TwipsToPixelsX(widthsTwips[i]) : 100;
+        column.cx = i < widthsTwips.size() ? TwipsToPixelsX(widthsTwips[i], Dpi()) : 100;
         SendMessageA(hwnd_, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
         ++columnCount_;
     }

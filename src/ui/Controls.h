@@ -44,6 +44,10 @@ public:
     void SetVisible(bool visible);
     void SetFocus();
     void Move(const TwipsRect& r);
+    // The DPI the control is laid out at; the form sets it when the window moves
+    // to a monitor of another DPI.
+    int Dpi() const { return dpi_; }
+    void SetDpi(int dpi) { dpi_ = dpi; }
 
     // Made by the form from its control table.
     void Create(HWND parent, UINT id, const std::string& caption, const RECT& pixels, HFONT font);
@@ -68,6 +72,7 @@ private:
     bool enabled_ = true;
     bool visible_ = true;
     COLORREF backColor_ = CLR_INVALID;
+    int dpi_ = 0;
 };
 
 class TextControl : public Control {

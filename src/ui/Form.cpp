@@ -7,14 +7,29 @@ namespace {
 
 constexpr UINT kFirstControlId = 1000;
 
-HFONT CreateMessageFont() {
+// The system's message font, at the given DPI.
+HFONT CreateMessageFont(int dpi) {
     NONCLIENTMETRICSA metrics{};
     metrics.cbSize = sizeof metrics;
     if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return nullptr;
+    // The metrics come at the screen's DPI.
+    metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, dpi, TwipsToPixelsY(1440));
     return CreateFontIndirectA(&metrics.lfMessageFont);
 }
 
 }  // namespace
+
+TwipsRect Form::PlacementOf(const ControlSpec& spec) const {
+    TwipsRect r{spec.left, spec.top, spec.width, spec.height};
+    // Positions inside a frame are relative to the frame.
+    for (const auto& container : table_) {
+        if (spec.container && std::string(container.name) == spec.container) {
+            r.left += container.left;
+            r.top += container.top;
+        }
+    }
+    return r;
+}
 
 // Derived forms call Unload() in their own destructor, while their controls and
 // menu still exist; this is the last guard.
@@ -41,26 +56,21 @@ bool Form::CreateForm(const Options& options, const std::vector<ControlSpec>& co
                              menu ? menu->Bar() : nullptr, options.icon))
         return false;
     if (menu) menu->SetOwnerWindow(hwnd());
-    font_.reset(CreateMessageFont());
+    dpi_ = WindowDpi(hwnd());
+    font_.reset(CreateMessageFont(dpi_));
+    table_ = controls;
 
     // Creation order is tab order.
     std::vector<const ControlSpec*> ordered;
-    for (const auto& spec : controls) ordered.push_back(&spec);
+    for (const auto& spec : table_) ordered.push_back(&spec);
     std::stable_sort(ordered.begin(), ordered.end(),
                      [](const ControlSpec* a, const ControlSpec* b) { return a->tabIndex < b->tabIndex; });
     UINT id = kFirstControlId;
     for (const ControlSpec* spec : ordered) {
         auto found = bound_.find(spec->name);
         if (found == bound_.end()) continue;
-        TwipsRect r{spec->left, spec->top, spec->width, spec->height};
-        // Positions inside a frame are relative to the frame.
-        for (const auto& container : controls) {
-            if (spec->container && std::string(container.name) == spec->container) {
-                r.left += container.left;
-                r.top += container.top;
-            }
-        }
-        found->second->Create(hwnd(), id, spec->caption ? spec->caption : "", ToPixels(r),
+        found->second->SetDpi(dpi_);
+        found->second->Create(hwnd(), id, spec->caption ? spec->caption : "", ToPixels(PlacementOf(*spec), dpi_),
                               static_cast<HFONT>(font_.get()));
         byId_[id++] = found->second;
     }
@@ -80,20 +90,20 @@ void Form::SetCaption(const std::string& caption) {
 TwipsRect Form::Bounds() const {
     RECT r{};
     if (hwnd()) GetWindowRect(hwnd(), &r);
-    return {PixelsToTwipsX(r.left), PixelsToTwipsY(r.top), PixelsToTwipsX(r.right - r.left),
-            PixelsToTwipsY(r.bottom - r.top)};
+    return {PixelsToTwipsX(r.left, dpi_), PixelsToTwipsY(r.top, dpi_), PixelsToTwipsX(r.right - r.left, dpi_),
+            PixelsToTwipsY(r.bottom - r.top, dpi_)};
 }
 
 void Form::SetBounds(const TwipsRect& t) {
     if (!hwnd()) return;
-    RECT px = ToPixels(t);
+    RECT px = ToPixels(t, dpi_);
     SetWindowPos(hwnd(), nullptr, px.left, px.top, px.right - px.left, px.bottom - px.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form::SetSize(int widthTwips, int heightTwips) {
     if (!hwnd()) return;
-    SetWindowPos(hwnd(), nullptr, 0, 0, TwipsToPixelsX(widthTwips), TwipsToPixelsY(heightTwips),
+    SetWindowPos(hwnd(), nullptr, 0, 0, TwipsToPixelsX(widthTwips, dpi_), TwipsToPixelsY(heightTwips, dpi_),
                  SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
 }
 
@@ -157,6 +167,23 @@ void Form::RequestUnload(UnloadMode mode) {
     Unload();
 }
 
+// Moved to a monitor of another DPI: the same twips layout and font at the new DPI,
+// in the window rectangle Windows suggests.
+void Form::OnDpiChanged(int dpi, const RECT& suggested) {
+    dpi_ = dpi;
+    font_.reset(CreateMessageFont(dpi_));
+    for (const auto& spec : table_) {
+        auto found = bound_.find(spec.name);
+        if (found == bound_.end() || !found->second->hwnd()) continue;
+        found->second->SetDpi(dpi_);
+        found->second->Move(PlacementOf(spec));
+        SendMessageA(found->second->hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+    }
+    SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    Form_DpiChanged();
+}
+
 HBRUSH Form::BrushFor(COLORREF color) {
     auto& brush = brushes_[color];
     if (!brush) brush.reset(CreateSolidBrush(color));
@@ -207,6 +234,9 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return Default(message, wParam, lParam);
     case WM_CLOSE:
         RequestUnload(UnloadMode::Code);
+        return 0;
+    case WM_DPICHANGED:
+        OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     case WM_QUERYENDSESSION:
         return TRUE;

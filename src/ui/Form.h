@@ -59,6 +59,9 @@ public:
     // Ends a modal show and destroys the window.
     void Unload();
 
+    // The DPI of the monitor the window is on; twips of this form convert through it.
+    int Dpi() const { return dpi_; }
+
 protected:
     // Controls are members of the derived form, bound to their table names.
     void Bind(const std::string& name, Control& control);
@@ -69,12 +72,15 @@ protected:
     virtual void Form_Unload() {}
     virtual void Form_Activate() {}
     virtual void Form_Resize() {}
+    virtual void Form_DpiChanged() {}
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     Menu* FormMenu() const { return menu_; }
 
 private:
     void RequestUnload(UnloadMode mode);
+    TwipsRect PlacementOf(const ControlSpec& spec) const;
+    void OnDpiChanged(int dpi, const RECT& suggested);
     HBRUSH BrushFor(COLORREF color);
     LRESULT OnControlColor(HDC dc, HWND control);
 
@@ -85,6 +91,8 @@ private:
     UniqueGdiObject font_;
     Menu* menu_ = nullptr;
     bool modal_ = false;
+    int dpi_ = 0;
+    std::vector<ControlSpec> table_;
 };
 
 }  // namespace ui

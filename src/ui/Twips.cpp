@@ -19,15 +19,20 @@ int Screen::TwipsPerPixelY() { return kTwipsPerInch / ScreenDpi(LOGPIXELSY); }
 int Screen::Width() { return PixelsToTwipsX(GetSystemMetrics(SM_CXSCREEN)); }
 int Screen::Height() { return PixelsToTwipsY(GetSystemMetrics(SM_CYSCREEN)); }
 
-int TwipsToPixelsX(int twips) { return MulDiv(twips, ScreenDpi(LOGPIXELSX), kTwipsPerInch); }
-int TwipsToPixelsY(int twips) { return MulDiv(twips, ScreenDpi(LOGPIXELSY), kTwipsPerInch); }
-int PixelsToTwipsX(int pixels) { return MulDiv(pixels, kTwipsPerInch, ScreenDpi(LOGPIXELSX)); }
-int PixelsToTwipsY(int pixels) { return MulDiv(pixels, kTwipsPerInch, ScreenDpi(LOGPIXELSY)); }
+int TwipsToPixelsX(int twips, int dpi) { return MulDiv(twips, dpi ? dpi : ScreenDpi(LOGPIXELSX), kTwipsPerInch); }
+int TwipsToPixelsY(int twips, int dpi) { return MulDiv(twips, dpi ? dpi : ScreenDpi(LOGPIXELSY), kTwipsPerInch); }
+int PixelsToTwipsX(int pixels, int dpi) { return MulDiv(pixels, kTwipsPerInch, dpi ? dpi : ScreenDpi(LOGPIXELSX)); }
+int PixelsToTwipsY(int pixels, int dpi) { return MulDiv(pixels, kTwipsPerInch, dpi ? dpi : ScreenDpi(LOGPIXELSY)); }
 
-RECT ToPixels(const TwipsRect& r) {
-    int left = TwipsToPixelsX(r.left);
-    int top = TwipsToPixelsY(r.top);
-    return {left, top, left + TwipsToPixelsX(r.width), top + TwipsToPixelsY(r.height)};
+int WindowDpi(HWND hwnd) {
+    UINT dpi = hwnd ? GetDpiForWindow(hwnd) : 0;
+    return dpi ? static_cast<int>(dpi) : ScreenDpi(LOGPIXELSX);
+}
+
+RECT ToPixels(const TwipsRect& r, int dpi) {
+    int left = TwipsToPixelsX(r.left, dpi);
+    int top = TwipsToPixelsY(r.top, dpi);
+    return {left, top, left + TwipsToPixelsX(r.width, dpi), top + TwipsToPixelsY(r.height, dpi)};
 }
 
 }  // namespace ui

@@ -13,10 +13,13 @@ public:
     static int Height();  // twips
 };
 
-int TwipsToPixelsX(int twips);
-int TwipsToPixelsY(int twips);
-int PixelsToTwipsX(int pixels);
-int PixelsToTwipsY(int pixels);
+// dpi 0: the screen's. A window on a monitor of its own DPI passes that.
+int TwipsToPixelsX(int twips, int dpi = 0);
+int TwipsToPixelsY(int twips, int dpi = 0);
+int PixelsToTwipsX(int pixels, int dpi = 0);
+int PixelsToTwipsY(int pixels, int dpi = 0);
+// The DPI a window is shown at (per monitor), or the screen's.
+int WindowDpi(HWND hwnd);
 
 // A rectangle in twips, as the control tables give it.
 struct TwipsRect {
@@ -25,6 +28,6 @@ struct TwipsRect {
     int width = 0;
     int height = 0;
 };
-RECT ToPixels(const TwipsRect& r);
+RECT ToPixels(const TwipsRect& r, int dpi = 0);
 
 }  // namespace ui

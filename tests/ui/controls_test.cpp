@@ -74,3 +74,20 @@ TEST(Controls, FormLaysOutItsTableInTwipsAndTextOutlivesTheWindow) {
 }
 
 }  // namespace
+
+TEST(Controls, AMoveToAMonitorOfAnotherDpiLaysTheTableOutAgainAtThatDpi) {
+    TestForm form;
+    ASSERT_TRUE(form.Create());
+    int dpi = form.Dpi();
+    RECT before;
+    GetWindowRect(form.txtName.hwnd(), &before);
+    RECT suggested{0, 0, ui::TwipsToPixelsX(6000, dpi * 2), ui::TwipsToPixelsY(4000, dpi * 2)};
+    SendMessageA(form.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi * 2, dpi * 2), reinterpret_cast<LPARAM>(&suggested));
+    RECT after;
+    GetWindowRect(form.txtName.hwnd(), &after);
+    EXPECT_EQ(dpi * 2, form.Dpi());
+    EXPECT_NEAR(2 * (before.right - before.left), after.right - after.left, 2);
+    RECT window;
+    GetWindowRect(form.hwnd(), &window);
+    EXPECT_EQ(suggested.right, window.right - window.left);
+}
