@@ -9,6 +9,7 @@ command -v x86_64-w64-mingw32-g++-posix >/dev/null || need+=(mingw-w64)
 command -v xvfb-run >/dev/null || need+=(xvfb)
 command -v xauth >/dev/null || need+=(xauth)
 command -v cmake >/dev/null || need+=(cmake)
+command -v g++ >/dev/null || need+=(g++)
 [ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest)
 if [ "${VANTRO_WANT_SCREENSHOT:-0}" = 1 ]; then
   command -v import >/dev/null || need+=(imagemagick)

@@ -1,9 +1,15 @@
 #!/usr/bin/env bash
 # Builds Vantro and its tests, then runs every test under Wine on a private X display.
-# Extra arguments go to ctest (for example -R store).
+# Extra arguments go to the Wine run's ctest (for example -R store).
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 "$ROOT/scripts/packages.sh"
+
+# The parts that need no Windows, natively under AddressSanitizer and UBSan.
+cmake -S "$ROOT/native" -B "$BUILD/native" -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake --build "$BUILD/native" -j"$(nproc)"
+ctest --test-dir "$BUILD/native" --output-on-failure
+
 build_vantro
 ensure_prefix
 cd "$BUILD"
