@@ -81,6 +81,8 @@ TEST_F(VantroExeTest, TheCloseBoxKeepsItRunningAndAKilledRunShowsTheCrashDisplay
     EXPECT_EQ(RegValue::Integer(-1), Setting(store::kRunning));
 
     vantro.Kill();
+    // Three tasks: three sweeps of the bar keep the display up long enough to be seen.
+    for (const char* name : {"One", "Two", "Three"}) CreateKey(HKEY_LOCAL_MACHINE, store::TaskKey(name));
     VantroProcess again;
     again.Start();
     EXPECT_NE(nullptr, again.WaitForWindow("VantroFixRegistry", "Vantro", 20000));
