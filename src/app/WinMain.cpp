@@ -5,6 +5,7 @@
 
 #include "app/AppContext.h"
 #include "mainwindow/frmMain.h"
+#include "ui/MessageLoop.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_DATE_CLASSES |
@@ -25,10 +26,5 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     if (!main.Load()) return 0;
     main.Show();
 
-    MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-    return static_cast<int>(msg.wParam);
+    return ui::RunMessageLoop();
 }

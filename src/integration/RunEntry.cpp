@@ -3,16 +3,11 @@
 #include <windows.h>
 
 #include "platform/Application.h"
+#include "platform/Trim.h"
 #include "store/RegistrySets.h"
 #include "store/StoreLayout.h"
 
 namespace {
-
-std::string Trim(const std::string& text) {
-    size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 // A plain file: not a directory, not hidden, not a system file.
 bool PlainFileExists(const std::string& name) {
@@ -47,7 +42,7 @@ std::string StripNulls(const std::string& text) {
 }
 
 void EnsureTrailingBackslash(std::string& text) {
-    std::string trimmed = Trim(text);
+    std::string trimmed = Trimmed(text);
     if (trimmed.empty() || (trimmed.back() != '/' && trimmed.back() != '\\')) {
         size_t end = text.find_last_not_of(' ');
         text = (end == std::string::npos ? std::string() : text.substr(0, end + 1)) + "\\";
@@ -65,7 +60,7 @@ std::string QueryWindowsDir() {
 
 void InstallLauncher(const Application& app) {
     std::string windowsDir = QueryWindowsDir();
-    if (Trim(windowsDir).empty()) return;
+    if (Trimmed(windowsDir).empty()) return;
     std::string target = windowsDir + "task.exe";
     if (PlainFileExists(target)) return;
     std::string source = InFolder(app.Path(), "task.exe");

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/Trim.h"
+
 namespace {
 
 // Width of a column nobody has sized yet.
@@ -40,10 +42,7 @@ void GridModel::SetTextMatrix(int row, int col, const std::string& text) {
 }
 
 std::string GridModel::TrimmedText(int row, int col) const {
-    const std::string& text = TextMatrix(row, col);
-    size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+    return Trimmed(TextMatrix(row, col));
 }
 
 void GridModel::SetRowTexts(int row, const std::vector<std::string>& texts) {

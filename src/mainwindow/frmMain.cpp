@@ -39,7 +39,13 @@ constexpr const char* kRemoveDiscs = "Please remove all CD's or Floppy diskettes
 }  // namespace
 
 frmMain::frmMain(AppContext& context)
-    : ctx_(context), tasks_(c_, context.clock), scheduler_(c_, tasks_, context), grid_(c_.grdProgram) {
+    : Form({"VantroMain", kDesignCaption, kWidthTwips, kHeightTwips, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0,
+            nullptr, false},
+           kControls, &c_.menu),
+      ctx_(context),
+      tasks_(c_, context.clock),
+      scheduler_(c_, tasks_, context),
+      grid_(c_.grdProgram) {
     Bind("grdProgram", grid_.Control());
     Bind("txtStatus", c_.txtStatus);
     Bind("txtTime", c_.txtTime);
@@ -51,9 +57,9 @@ frmMain::frmMain(AppContext& context)
     grid_.RowChosen = [this] { tasks_.grdProgram_MouseDown(); };
     grid_.Control().RightClick = [this](int, POINT at) { c_.menu.PopUp("mnuFile", hwnd(), at); };
     icon_.reset(LoadAppIcon(ctx_.app.Instance(), 32));
+    FormOptions().icon = icon_.get();
+    BindMenuCommands();
 }
-
-frmMain::~frmMain() { Unload(); }
 
 std::string frmMain::ProgramTitle() const { return ProgramName(ctx_.app); }
 
@@ -68,18 +74,10 @@ void frmMain::BindMenuCommands() {
     OnMenu("mnuRunOnStart", [this] { mnuRunOnStart_Click(c_.mnuRunOnStart, ctx_.app); });
 }
 
-bool frmMain::Load() {
-    Options options{"VantroMain", kDesignCaption, kWidthTwips, kHeightTwips,
-                    WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0,
-                    icon_.get()};
-    if (!CreateForm(options, kControls, &c_.menu)) return false;
-    c_.window = hwnd();
-    BindMenuCommands();
-    Form_Load();
-    return !ended_;
-}
+bool frmMain::Load() { return Create() && !ended_; }
 
 void frmMain::Form_Load() {
+    c_.window = hwnd();
     // Both timers run from the moment the window exists, as designed.
     c_.Timer1.SetInterval(1000);
     c_.Timer1.SetEnabled(true);
@@ -134,9 +132,7 @@ void frmMain::CheckDriveList() {
 
 void frmMain::Form_Activate() {
     if (Minimized() || IsZoomed(hwnd())) return;
-    ui::TwipsRect r = Bounds();
-    SetBounds({(ui::Screen::Width() - r.width) / 2, (ui::Screen::Height() - r.height) / 2, r.width,
-               r.height});
+    CentreOnMonitorOf(nullptr);
 }
 
 void frmMain::Form_Resize() {

@@ -15,12 +15,10 @@
 class frmMain final : public ui::Form {
 public:
     explicit frmMain(AppContext& context);
-    ~frmMain() override;
 
     // Creates the window (hidden) and runs the load step. False when the program
     // ended during the load (the user cancelled at the second-copy prompt).
     bool Load();
-    void Form_Load();
 
     MainControls& Controls() { return c_; }
     TaskList& Tasks() { return tasks_; }
@@ -36,6 +34,7 @@ public:
     void HideToTray();
 
 protected:
+    void Form_Load() override;
     bool QueryUnload(ui::UnloadMode mode) override;
     void Form_Activate() override;
     void Form_Resize() override;

@@ -3,6 +3,8 @@
 #include <cctype>
 #include <cstdio>
 
+#include "platform/Trim.h"
+
 namespace datetext {
 namespace {
 
@@ -44,12 +46,6 @@ std::optional<int> ReadNumber(std::string_view& text, size_t maxDigits, size_t* 
 }
 
 bool IsDateSeparator(char c) { return c == '/' || c == '-' || c == '.'; }
-
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) text.remove_prefix(1);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) text.remove_suffix(1);
-    return text;
-}
 
 }  // namespace
 

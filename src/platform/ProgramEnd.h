@@ -1,7 +1,4 @@
 #pragma once
-#include <functional>
-#include <utility>
-
 // Ending the program: immediate, no further window events. Tests record the end
 // and get control back, so after End() returns the caller must return at once.
 class ProgramEnd {
@@ -10,14 +7,8 @@ public:
     virtual void End(int exitCode) = 0;
 };
 
+// The caller releases what it holds (COM objects, the tray icon) before it ends.
 class ProcessEnd final : public ProgramEnd {
 public:
-    // releaseHeld: what the program holds and must give back before the process goes
-    // (COM objects, the tray icon), run once.
-    explicit ProcessEnd(std::function<void()> releaseHeld = {}) : releaseHeld_(std::move(releaseHeld)) {}
-    void SetRelease(std::function<void()> releaseHeld) { releaseHeld_ = std::move(releaseHeld); }
     void End(int exitCode) override;
-
-private:
-    std::function<void()> releaseHeld_;
 };

@@ -76,11 +76,6 @@ struct GdiObjectTraits {
     static Handle Invalid() { return nullptr; }
     static void Close(Handle h) { DeleteObject(h); }
 };
-struct HWndTraits {
-    using Handle = HWND;
-    static Handle Invalid() { return nullptr; }
-    static void Close(Handle h) { DestroyWindow(h); }
-};
 
 using UniqueHKey = UniqueHandle<HKeyTraits>;
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
@@ -89,4 +84,3 @@ using UniqueFindHandle = UniqueHandle<FindHandleTraits>;
 using UniqueHMenu = UniqueHandle<HMenuTraits>;
 using UniqueHIcon = UniqueHandle<HIconTraits>;
 using UniqueGdiObject = UniqueHandle<GdiObjectTraits>;
-using UniqueHWnd = UniqueHandle<HWndTraits>;

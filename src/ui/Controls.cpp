@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "ui/FrameWindow.h"
+
 namespace ui {
 namespace {
 
@@ -9,24 +11,33 @@ struct WindowClassOf {
     const char* className;
     DWORD style;
     DWORD exStyle;
+    DWORD typeMask;  // the bits that choose the type within the class
 };
 
 WindowClassOf ClassFor(ControlKind kind) {
     switch (kind) {
-    case ControlKind::Label: return {"STATIC", SS_LEFT, 0};
-    case ControlKind::TextBox: return {"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
-    case ControlKind::Button: return {"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
-    case ControlKind::CheckBox: return {"BUTTON", BS_CHECKBOX | WS_TABSTOP, 0};
-    case ControlKind::OptionButton: return {"BUTTON", BS_RADIOBUTTON | WS_TABSTOP, 0};
-    case ControlKind::Frame: return {"BUTTON", BS_GROUPBOX, 0};
-    case ControlKind::ComboBox: return {"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, 0};
-    case ControlKind::ProgressBar: return {PROGRESS_CLASSA, 0, 0};
-    case ControlKind::DatePicker: return {DATETIMEPICK_CLASSA, DTS_SHORTDATEFORMAT | WS_TABSTOP, 0};
-    case ControlKind::TimePicker: return {DATETIMEPICK_CLASSA, DTS_TIMEFORMAT | WS_TABSTOP, 0};
+    case ControlKind::Label: return {"STATIC", SS_LEFT, 0, SS_TYPEMASK};
+    case ControlKind::TextBox: return {"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, 0};
+    case ControlKind::Button: return {"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, BS_TYPEMASK};
+    case ControlKind::CheckBox: return {"BUTTON", BS_CHECKBOX | WS_TABSTOP, 0, BS_TYPEMASK};
+    case ControlKind::OptionButton: return {"BUTTON", BS_RADIOBUTTON | WS_TABSTOP, 0, BS_TYPEMASK};
+    case ControlKind::Frame: return {FrameClassName(), 0, WS_EX_CONTROLPARENT, 0};
+    case ControlKind::ComboBox:
+        return {"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, 0, 0x3};
+    case ControlKind::ProgressBar: return {PROGRESS_CLASSA, 0, 0, 0};
+    case ControlKind::DatePicker: return {DATETIMEPICK_CLASSA, DTS_SHORTDATEFORMAT | WS_TABSTOP, 0, 0};
+    case ControlKind::TimePicker: return {DATETIMEPICK_CLASSA, DTS_TIMEFORMAT | WS_TABSTOP, 0, 0};
     case ControlKind::ListView:
-        return {WC_LISTVIEWA, LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP, WS_EX_CLIENTEDGE};
+        return {WC_LISTVIEWA, LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP, WS_EX_CLIENTEDGE, 0};
+    case ControlKind::Picture: return {"STATIC", SS_ICON | SS_REALSIZEIMAGE, 0, SS_TYPEMASK};
     }
-    return {"STATIC", 0, 0};
+    return {"STATIC", 0, 0, 0};
+}
+
+DWORD MergeStyles(const WindowClassOf& wc, DWORD extra) {
+    DWORD base = wc.style;
+    if (wc.typeMask && (extra & wc.typeMask)) base &= ~wc.typeMask;
+    return base | extra;
 }
 
 SYSTEMTIME ToSystemTime(const DateTime& t) {
@@ -42,9 +53,13 @@ SYSTEMTIME ToSystemTime(const DateTime& t) {
 
 }  // namespace
 
-void Control::Create(HWND parent, UINT id, const std::string& caption, const RECT& px, HFONT font) {
+void Control::Create(HWND parent, UINT id, const std::string& caption, const RECT& px, HFONT font,
+                     DWORD extraStyle) {
+    if (kind_ == ControlKind::Frame) RegisterFrameClass();
     WindowClassOf wc = ClassFor(kind_);
-    DWORD style = WS_CHILD | wc.style | (visible_ ? WS_VISIBLE : 0) | (enabled_ ? 0 : WS_DISABLED);
+    // Siblings may overlap (frames over frames): each paints only what it shows.
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | MergeStyles(wc, extraStyle) | (visible_ ? WS_VISIBLE : 0) |
+                  (enabled_ ? 0 : WS_DISABLED);
     id_ = id;
     hwnd_ = CreateWindowExA(wc.exStyle, wc.className, caption.c_str(), style, px.left, px.top,
                             px.right - px.left, px.bottom - px.top, parent,
@@ -72,6 +87,10 @@ void Control::Move(const TwipsRect& r) {
     if (!hwnd_) return;
     RECT px = ToPixels(r, dpi_);
     MoveWindow(hwnd_, px.left, px.top, px.right - px.left, px.bottom - px.top, TRUE);
+}
+
+void Control::ZOrder() {
+    if (hwnd_) SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 std::string TextControl::Text() const {
@@ -103,9 +122,15 @@ void TextBox::SetLocked(bool locked) {
     if (hwnd_) SendMessageA(hwnd_, EM_SETREADONLY, locked, 0);
 }
 
+void TextBox::SetMaxLength(int characters) {
+    maxLength_ = characters;
+    if (hwnd_) SendMessageA(hwnd_, EM_LIMITTEXT, static_cast<WPARAM>(characters), 0);
+}
+
 void TextBox::AfterCreate(const std::string& caption) {
     TextControl::AfterCreate(caption);
     if (locked_) SendMessageA(hwnd_, EM_SETREADONLY, TRUE, 0);
+    if (maxLength_) SendMessageA(hwnd_, EM_LIMITTEXT, static_cast<WPARAM>(maxLength_), 0);
 }
 
 void TextBox::OnCommand(WORD code) {
@@ -115,6 +140,29 @@ void TextBox::OnCommand(WORD code) {
 
 void Button::OnCommand(WORD code) {
     if (code == BN_CLICKED && Click) Click();
+}
+
+void Button::SetDefaultLook(bool isDefault) {
+    if (hwnd_) SendMessageA(hwnd_, BM_SETSTYLE, isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+}
+
+void Picture::SetIcon(HICON icon) {
+    icon_ = icon;
+    bitmap_ = nullptr;
+    if (hwnd_) AfterCreate("");
+}
+
+void Picture::SetBitmap(HBITMAP bitmap) {
+    bitmap_ = bitmap;
+    icon_ = nullptr;
+    if (hwnd_) AfterCreate("");
+}
+
+void Picture::AfterCreate(const std::string&) {
+    LONG_PTR style = GetWindowLongPtrA(hwnd_, GWL_STYLE) & ~static_cast<LONG_PTR>(SS_TYPEMASK);
+    SetWindowLongPtrA(hwnd_, GWL_STYLE, style | (bitmap_ ? SS_BITMAP : SS_ICON));
+    if (bitmap_) SendMessageA(hwnd_, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap_));
+    else SendMessageA(hwnd_, STM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon_));
 }
 
 void CheckBox::SetValue(int value) {
@@ -141,12 +189,38 @@ void OptionButton::SetValue(bool value) {
     if (value) {
         for (OptionButton* other : group_)
             if (other != this) other->SetValue(false);
+        MarkTabStop();
         if (Click) Click();
+    }
+}
+
+void OptionButton::SetGroup(std::vector<OptionButton*> group) {
+    group_ = std::move(group);
+    MarkTabStop();
+}
+
+// Tab reaches a group at its chosen button (the first while none is chosen); the
+// arrow keys move within it.
+void OptionButton::MarkTabStop() {
+    OptionButton* stop = nullptr;
+    for (OptionButton* option : group_)
+        if (option->value_) stop = option;
+    if (!stop && !group_.empty()) stop = group_.front();
+    for (OptionButton* option : group_) {
+        if (!option->hwnd_) continue;
+        LONG_PTR style = GetWindowLongPtrA(option->hwnd_, GWL_STYLE);
+        style = option == stop ? (style | WS_TABSTOP) : (style & ~static_cast<LONG_PTR>(WS_TABSTOP));
+        SetWindowLongPtrA(option->hwnd_, GWL_STYLE, style);
     }
 }
 
 void OptionButton::OnCommand(WORD code) {
     if (code == BN_CLICKED) SetValue(true);
+}
+
+void OptionButton::Detach() {
+    TextControl::Detach();
+    group_.clear();  // the form makes the group again when it creates the window
 }
 
 void OptionButton::AfterCreate(const std::string& caption) {
@@ -312,6 +386,24 @@ LRESULT ListView::OnNotify(NMHDR* header) {
         break;
     }
     return 0;
+}
+
+std::unique_ptr<Control> MakeControl(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::Label: return std::make_unique<Label>();
+    case ControlKind::TextBox: return std::make_unique<TextBox>();
+    case ControlKind::Button: return std::make_unique<Button>();
+    case ControlKind::CheckBox: return std::make_unique<CheckBox>();
+    case ControlKind::OptionButton: return std::make_unique<OptionButton>();
+    case ControlKind::Frame: return std::make_unique<Frame>();
+    case ControlKind::ComboBox: return std::make_unique<ComboBox>();
+    case ControlKind::ProgressBar: return std::make_unique<ProgressBar>();
+    case ControlKind::DatePicker:
+    case ControlKind::TimePicker: return std::make_unique<DateTimePicker>(kind);
+    case ControlKind::ListView: return std::make_unique<ListView>();
+    case ControlKind::Picture: return std::make_unique<Picture>();
+    }
+    return nullptr;
 }
 
 }  // namespace ui

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,8 +17,13 @@
 namespace ui {
 
 enum class ControlKind { Label, TextBox, Button, CheckBox, OptionButton, Frame, ComboBox,
-                         ProgressBar, DatePicker, TimePicker, ListView };
+                         ProgressBar, DatePicker, TimePicker, ListView, Picture };
 
+// What a button does for the dialog keys: Enter presses the default button, Escape
+// the cancel button.
+enum class Role { None, Default, Cancel };
+
+// One row of a form's control table: the whole declaration of a control.
 struct ControlSpec {
     const char* name;
     ControlKind kind;
@@ -25,6 +31,11 @@ struct ControlSpec {
     const char* caption;
     int left, top, width, height;  // twips, relative to the container
     int tabIndex;
+    // Window styles beyond the kind's own (ES_MULTILINE, ES_PASSWORD, CBS_DROPDOWNLIST,
+    // SS_CENTER...). A style that names another type of the same window class (a
+    // drop-down list instead of a drop-down, centred instead of left text) replaces it.
+    DWORD style = 0;
+    Role role = Role::None;
 };
 
 class Control {
@@ -43,14 +54,18 @@ public:
     bool Visible() const { return visible_; }
     void SetVisible(bool visible);
     void SetFocus();
+    // Within the container, in twips.
     void Move(const TwipsRect& r);
+    // Brings the control above its overlapping siblings (a frame that covers others).
+    void ZOrder();
     // The DPI the control is laid out at; the form sets it when the window moves
     // to a monitor of another DPI.
     int Dpi() const { return dpi_; }
     void SetDpi(int dpi) { dpi_ = dpi; }
 
-    // Made by the form from its control table.
-    void Create(HWND parent, UINT id, const std::string& caption, const RECT& pixels, HFONT font);
+    // Made by the form from its control table; extraStyle as in ControlSpec.
+    void Create(HWND parent, UINT id, const std::string& caption, const RECT& pixels, HFONT font,
+                DWORD extraStyle = 0);
     // The form's window is going: keep the state, forget the handle.
     virtual void Detach() { hwnd_ = nullptr; }
     // Routed by the form: WM_COMMAND notification codes and WM_NOTIFY.
@@ -100,6 +115,8 @@ public:
     // A locked box shows its text and lets it be selected and copied, not typed over.
     bool Locked() const { return locked_; }
     void SetLocked(bool locked);
+    // The most characters the user can type; 0: no limit of ours.
+    void SetMaxLength(int characters);
     void OnCommand(WORD code) override;
     std::function<void()> GotFocus;
 
@@ -108,6 +125,7 @@ protected:
 
 private:
     bool locked_ = false;
+    int maxLength_ = 0;
 };
 
 class Button : public TextControl {
@@ -115,11 +133,30 @@ public:
     Button() : TextControl(ControlKind::Button) {}
     void OnCommand(WORD code) override;
     std::function<void()> Click;
+    // Drawn with the heavy border of the button that Enter presses; the form sets it.
+    void SetDefaultLook(bool isDefault);
 };
 
+// A container: the controls of its rows are its child windows, so they move, hide
+// and show with it. A caption draws it as a group box; without one, an etched edge.
 class Frame : public TextControl {
 public:
     Frame() : TextControl(ControlKind::Frame) {}
+};
+
+// An icon or a bitmap. The handle is borrowed: its owner keeps it alive.
+class Picture : public Control {
+public:
+    Picture() : Control(ControlKind::Picture) {}
+    void SetIcon(HICON icon);
+    void SetBitmap(HBITMAP bitmap);
+
+protected:
+    void AfterCreate(const std::string& caption) override;
+
+private:
+    HICON icon_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
 };
 
 // Value 0 (clear) or 1 (ticked).
@@ -138,7 +175,8 @@ private:
     int value_ = 0;
 };
 
-// One of a group: choosing it clears the others of the same container.
+// One of a group: choosing it clears the others of the same container (the form
+// makes the group from its table).
 class OptionButton : public TextControl {
 public:
     OptionButton() : TextControl(ControlKind::OptionButton) {}
@@ -146,12 +184,15 @@ public:
     void SetValue(bool value);
     void OnCommand(WORD code) override;
     std::function<void()> Click;
-    void SetGroup(std::vector<OptionButton*> group) { group_ = std::move(group); }
+    void SetGroup(std::vector<OptionButton*> group);
+    void Detach() override;
 
 protected:
     void AfterCreate(const std::string& caption) override;
 
 private:
+    void MarkTabStop();
+
     bool value_ = false;
     std::vector<OptionButton*> group_;
 };
@@ -230,5 +271,8 @@ private:
     int columnCount_ = 0;
     bool filling_ = false;
 };
+
+// A control of the given kind, for the rows that code never touches.
+std::unique_ptr<Control> MakeControl(ControlKind kind);
 
 }  // namespace ui

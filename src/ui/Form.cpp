@@ -1,6 +1,10 @@
 #include "ui/Form.h"
 
 #include <algorithm>
+#include <set>
+#include <stdexcept>
+
+#include "ui/MessageLoop.h"
 
 namespace ui {
 namespace {
@@ -17,64 +21,137 @@ HFONT CreateMessageFont(int dpi) {
     return CreateFontIndirectA(&metrics.lfMessageFont);
 }
 
-}  // namespace
-
-TwipsRect Form::PlacementOf(const ControlSpec& spec) const {
-    TwipsRect r{spec.left, spec.top, spec.width, spec.height};
-    // Positions inside a frame are relative to the frame.
-    for (const auto& container : table_) {
-        if (spec.container && std::string(container.name) == spec.container) {
-            r.left += container.left;
-            r.top += container.top;
-        }
-    }
-    return r;
+[[noreturn]] void Fail(const std::string& form, const std::string& what) {
+    throw std::logic_error("form " + form + ": " + what);
 }
 
-// Derived forms call Unload() in their own destructor, while their controls and
-// menu still exist; this is the last guard.
+}  // namespace
+
+Form::Form(Options options, std::vector<ControlSpec> table, Menu* menu)
+    : options_(std::move(options)), table_(std::move(table)), menu_(menu) {}
+
+// Bound controls may be gone already (they are members of the derived form): the
+// window goes without a word to them, and no handler runs during its destruction.
 Form::~Form() {
     if (!hwnd()) return;
-    SetMenu(hwnd(), nullptr);
+    SetMenu(hwnd(), nullptr);  // the menu belongs to its Menu object
     Destroy();
 }
 
-void Form::Bind(const std::string& name, Control& control) { bound_[name] = &control; }
-
-void Form::OnMenu(const std::string& itemName, std::function<void()> handler) {
-    if (menu_) menuHandlers_[menu_->Item(itemName).Id()] = std::move(handler);
+void Form::Bind(const std::string& name, Control& control) {
+    if (!bound_.emplace(name, &control).second) Fail(options_.className, "\"" + name + "\" is bound twice");
 }
 
-bool Form::CreateForm(const Options& options, const std::vector<ControlSpec>& controls, Menu* menu,
-                      HWND owner) {
-    menu_ = menu;
-    RECT px{CW_USEDEFAULT, CW_USEDEFAULT, 0, 0};
-    px.right = px.left + TwipsToPixelsX(options.widthTwips);
-    px.bottom = px.top + TwipsToPixelsY(options.heightTwips);
-    if (!CreateWindowOfClass(options.className, options.caption, options.style, options.exStyle,
-                             RECT{0, 0, px.right - px.left, px.bottom - px.top}, owner,
-                             menu ? menu->Bar() : nullptr, options.icon))
+void Form::OnMenu(const std::string& itemName, std::function<void()> handler) {
+    if (!menu_) Fail(options_.className, "a menu command \"" + itemName + "\" but no menu");
+    menuHandlers_[menu_->Item(itemName).Id()] = std::move(handler);
+}
+
+// Every row with its control (bound or made here), after checking the table against
+// the bindings.
+std::vector<Form::Entry> Form::CheckedEntries() {
+    const std::string form = options_.className;
+    std::set<std::string> rows, frames;
+    for (const auto& spec : table_) {
+        if (!rows.insert(spec.name).second) Fail(form, std::string("two rows named \"") + spec.name + "\"");
+        if (spec.kind == ControlKind::Frame) frames.insert(spec.name);
+    }
+    for (const auto& [name, control] : bound_)
+        if (!rows.count(name)) Fail(form, "\"" + name + "\" is bound but has no row");
+
+    owned_.clear();
+    std::vector<Entry> entries;
+    for (const auto& spec : table_) {
+        if (spec.container && !frames.count(spec.container))
+            Fail(form, std::string("\"") + spec.name + "\" is in \"" + spec.container + "\", which is no frame");
+        if (spec.role != Role::None && spec.kind != ControlKind::Button)
+            Fail(form, std::string("\"") + spec.name + "\" has a button's role but is no button");
+        Control* control = nullptr;
+        if (auto found = bound_.find(spec.name); found != bound_.end()) {
+            control = found->second;
+            if (control->Kind() != spec.kind) Fail(form, std::string("\"") + spec.name + "\" is bound to another kind");
+        } else {
+            owned_.push_back(MakeControl(spec.kind));
+            control = owned_.back().get();
+        }
+        entries.push_back({&spec, control});
+    }
+    return entries;
+}
+
+bool Form::Create(HWND owner) {
+    if (hwnd()) return true;
+    std::vector<Entry> entries = CheckedEntries();
+    RECT px{0, 0, TwipsToPixelsX(options_.widthTwips), TwipsToPixelsY(options_.heightTwips)};
+    if (!CreateWindowOfClass(options_.className, options_.caption, options_.style, options_.exStyle, px, owner,
+                             menu_ ? menu_->Bar() : nullptr, options_.icon))
         return false;
-    if (menu) menu->SetOwnerWindow(hwnd());
+    if (menu_) menu_->SetOwnerWindow(hwnd());
     dpi_ = WindowDpi(hwnd());
     font_.reset(CreateMessageFont(dpi_));
-    table_ = controls;
+    CreateControls(std::move(entries));
+    Form_Load();
+    return hwnd() != nullptr;
+}
 
-    // Creation order is tab order.
-    std::vector<const ControlSpec*> ordered;
-    for (const auto& spec : table_) ordered.push_back(&spec);
-    std::stable_sort(ordered.begin(), ordered.end(),
-                     [](const ControlSpec* a, const ControlSpec* b) { return a->tabIndex < b->tabIndex; });
-    UINT id = kFirstControlId;
-    for (const ControlSpec* spec : ordered) {
-        auto found = bound_.find(spec->name);
-        if (found == bound_.end()) continue;
-        found->second->SetDpi(dpi_);
-        found->second->Create(hwnd(), id, spec->caption ? spec->caption : "", ToPixels(PlacementOf(*spec), dpi_),
-                              static_cast<HFONT>(font_.get()));
-        byId_[id++] = found->second;
+// Creation order is tab order, within the form and within each frame; a frame takes
+// its place by the first tab index inside it, and comes before its own controls.
+void Form::CreateControls(std::vector<Entry> entries) {
+    std::map<std::string, int> firstTab;
+    for (const auto& e : entries) firstTab[e.spec->name] = e.spec->tabIndex;
+    for (bool changed = true; changed;) {
+        changed = false;
+        for (const auto& e : entries) {
+            if (!e.spec->container) continue;
+            int& frameTab = firstTab[e.spec->container];
+            if (firstTab[e.spec->name] < frameTab) {
+                frameTab = firstTab[e.spec->name];
+                changed = true;
+            }
+        }
     }
-    return true;
+    std::stable_sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
+        int ta = firstTab[a.spec->name], tb = firstTab[b.spec->name];
+        if (ta != tb) return ta < tb;
+        return a.spec->kind == ControlKind::Frame && b.spec->kind != ControlKind::Frame;
+    });
+
+    std::map<std::string, HWND> frameWindows;
+    std::map<HWND, ControlKind> lastKindIn;  // per parent: a new option group starts after anything else
+    UINT id = kFirstControlId;
+    defaultButton_ = cancelButton_ = nullptr;
+    entries_.clear();
+    byId_.clear();
+    for (const Entry& e : entries) {
+        HWND parent = e.spec->container ? frameWindows.at(e.spec->container) : hwnd();
+        DWORD style = e.spec->style;
+        auto last = lastKindIn.find(parent);
+        bool continuesGroup = e.spec->kind == ControlKind::OptionButton && last != lastKindIn.end() &&
+                              last->second == ControlKind::OptionButton;
+        if (!continuesGroup) style |= WS_GROUP;
+        lastKindIn[parent] = e.spec->kind;
+
+        e.control->SetDpi(dpi_);
+        TwipsRect r{e.spec->left, e.spec->top, e.spec->width, e.spec->height};
+        e.control->Create(parent, id, e.spec->caption ? e.spec->caption : "", ToPixels(r, dpi_),
+                          static_cast<HFONT>(font_.get()), style);
+        if (!e.control->hwnd()) Fail(options_.className, std::string("Windows refused \"") + e.spec->name + "\"");
+        byId_[id++] = e.control;
+        entries_.push_back(e);
+        if (e.spec->kind == ControlKind::Frame) frameWindows[e.spec->name] = e.control->hwnd();
+        if (e.spec->role == Role::Default) SetDefaultButton(static_cast<Button&>(*e.control));
+        if (e.spec->role == Role::Cancel) cancelButton_ = static_cast<Button*>(e.control);
+    }
+    GroupOptionButtons(entries_);
+}
+
+void Form::GroupOptionButtons(const std::vector<Entry>& created) {
+    std::map<std::string, std::vector<OptionButton*>> groups;  // by container
+    for (const auto& e : created)
+        if (e.spec->kind == ControlKind::OptionButton)
+            groups[e.spec->container ? e.spec->container : ""].push_back(static_cast<OptionButton*>(e.control));
+    for (auto& [container, group] : groups)
+        for (OptionButton* option : group) option->SetGroup(group);
 }
 
 std::string Form::Caption() const {
@@ -107,10 +184,29 @@ void Form::SetSize(int widthTwips, int heightTwips) {
                  SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
 }
 
-void Form::Show() {
+void Form::CentreOnMonitorOf(HWND reference) {
     if (!hwnd()) return;
+    HMONITOR monitor = reference ? MonitorFromWindow(reference, MONITOR_DEFAULTTONEAREST)
+                                 : MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoA(monitor, &info)) return;
+    RECT window;
+    GetWindowRect(hwnd(), &window);
+    const RECT& work = info.rcWork;
+    int width = window.right - window.left, height = window.bottom - window.top;
+    SetWindowPos(hwnd(), nullptr, work.left + (work.right - work.left - width) / 2,
+                 work.top + (work.bottom - work.top - height) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::Show() {
+    if (!Create()) return;
     ShowWindow(hwnd(), IsIconic(hwnd()) ? SW_RESTORE : SW_SHOW);
     SetForegroundWindow(hwnd());
+    // A dialog opens with the focus on its first control.
+    if (options_.dialogKeys && !IsChild(hwnd(), GetFocus()))
+        if (HWND first = GetNextDlgTabItem(hwnd(), nullptr, FALSE)) SetFocus(first);
 }
 
 void Form::Hide() {
@@ -127,12 +223,16 @@ void Form::Restore() {
 }
 
 void Form::ShowModal(HWND owner) {
-    if (!hwnd()) return;
+    if (!hwnd()) {
+        if (!Create(owner)) return;
+        CentreOnMonitorOf(owner);
+    }
+    if (!hwnd()) return;  // Form_Load unloaded it
     bool ownerWasEnabled = owner && IsWindowEnabled(owner);
     if (ownerWasEnabled) EnableWindow(owner, FALSE);
     modal_ = true;
     Show();
-    MSG msg;
+    MSG msg{};
     bool quit = false;
     while (modal_ && hwnd()) {
         BOOL got = GetMessageA(&msg, nullptr, 0, 0);
@@ -140,31 +240,84 @@ void Form::ShowModal(HWND owner) {
             quit = got == 0;
             break;
         }
-        if (!hwnd() || !IsDialogMessageA(hwnd(), &msg)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
+        DispatchWithDialogKeys(msg);
     }
     modal_ = false;
-    if (ownerWasEnabled) {
-        EnableWindow(owner, TRUE);
-        SetActiveWindow(owner);
-    }
+    // Enabled before the modal window goes, or Windows activates another program.
+    if (ownerWasEnabled) EnableWindow(owner, TRUE);
+    DestroyWindowNow();
     if (quit) PostQuitMessage(static_cast<int>(msg.wParam));
 }
 
 void Form::Unload() {
-    modal_ = false;
     if (!hwnd()) return;
-    SetMenu(hwnd(), nullptr);  // the menu belongs to its Menu object
+    if (modal_) {
+        modal_ = false;  // ShowModal destroys it once the owner is enabled
+        return;
+    }
+    DestroyWindowNow();
+}
+
+void Form::DestroyWindowNow() {
+    if (!hwnd()) return;
+    Form_Unload();
+    if (!hwnd()) return;
+    SetMenu(hwnd(), nullptr);
     for (auto& [name, control] : bound_) control->Detach();
+    entries_.clear();
+    byId_.clear();
+    defaultButton_ = cancelButton_ = nullptr;
+    savedFocus_ = nullptr;
     Destroy();
+    owned_.clear();
 }
 
 void Form::RequestUnload(UnloadMode mode) {
     if (QueryUnload(mode)) return;
-    Form_Unload();
     Unload();
+}
+
+void Form::SetDefaultButton(Button& button) {
+    if (defaultButton_ && defaultButton_ != &button) defaultButton_->SetDefaultLook(false);
+    defaultButton_ = &button;
+    button.SetDefaultLook(true);
+}
+
+// A button the user could press: shown (its frames too) and enabled.
+bool Form::IsAvailable(const Button* button) {
+    return button && button->hwnd() && IsWindowVisible(button->hwnd()) && IsWindowEnabled(button->hwnd());
+}
+
+void Form::PressIfAvailable(Button* button) {
+    if (IsAvailable(button)) button->OnCommand(BN_CLICKED);
+}
+
+void Form::ChooseFocusedOption() {
+    auto control = byId_.find(static_cast<UINT>(GetDlgCtrlID(GetFocus())));
+    if (control == byId_.end() || control->second->Kind() != ControlKind::OptionButton) return;
+    if (!IsChild(hwnd(), GetFocus())) return;
+    static_cast<OptionButton*>(control->second)->SetValue(true);
+}
+
+void Form::OnCommand(WPARAM wParam, LPARAM lParam) {
+    UINT id = LOWORD(wParam);
+    if (auto control = byId_.find(id); control != byId_.end()) {
+        control->second->OnCommand(HIWORD(wParam));
+        return;
+    }
+    // The dialog keys arrive as IDOK and IDCANCEL when no control answers them.
+    if (id == IDCANCEL && options_.dialogKeys) {
+        PressIfAvailable(cancelButton_);
+        return;
+    }
+    if (id == IDOK && options_.dialogKeys) {
+        PressIfAvailable(defaultButton_);
+        return;
+    }
+    if (lParam == 0) {  // a menu or an accelerator
+        auto handler = menuHandlers_.find(id);
+        if (handler != menuHandlers_.end() && handler->second) handler->second();
+    }
 }
 
 // Moved to a monitor of another DPI: the same twips layout and font at the new DPI,
@@ -172,12 +325,11 @@ void Form::RequestUnload(UnloadMode mode) {
 void Form::OnDpiChanged(int dpi, const RECT& suggested) {
     dpi_ = dpi;
     font_.reset(CreateMessageFont(dpi_));
-    for (const auto& spec : table_) {
-        auto found = bound_.find(spec.name);
-        if (found == bound_.end() || !found->second->hwnd()) continue;
-        found->second->SetDpi(dpi_);
-        found->second->Move(PlacementOf(spec));
-        SendMessageA(found->second->hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+    for (const auto& e : entries_) {
+        if (!e.control->hwnd()) continue;
+        e.control->SetDpi(dpi_);
+        e.control->Move({e.spec->left, e.spec->top, e.spec->width, e.spec->height});
+        SendMessageA(e.control->hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
     }
     SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -199,30 +351,49 @@ LRESULT Form::OnControlColor(HDC dc, HWND controlWindow) {
 
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_COMMAND: {
-        UINT id = LOWORD(wParam);
-        if (lParam == 0) {  // a menu or an accelerator
-            auto handler = menuHandlers_.find(id);
-            if (handler != menuHandlers_.end() && handler->second) handler->second();
-            return 0;
-        }
-        auto control = byId_.find(id);
-        if (control != byId_.end()) control->second->OnCommand(HIWORD(wParam));
+    case WM_COMMAND:
+        OnCommand(wParam, lParam);
         return 0;
-    }
     case WM_NOTIFY: {
         auto* header = reinterpret_cast<NMHDR*>(lParam);
         auto control = byId_.find(static_cast<UINT>(header->idFrom));
         return control != byId_.end() ? control->second->OnNotify(header) : 0;
+    }
+    case DM_GETDEFID:
+        // A default button out of sight (in a hidden frame) does not answer Enter.
+        return IsAvailable(defaultButton_) ? MAKELRESULT(defaultButton_->Id(), DC_HASDEFID) : 0;
+    case DM_SETDEFID:
+        for (const auto& e : entries_)
+            if (e.control->Id() == wParam && e.spec->kind == ControlKind::Button)
+                SetDefaultButton(static_cast<Button&>(*e.control));
+        return TRUE;
+    case WM_NEXTDLGCTL: {
+        // Tab and Shift+Tab, as a dialog box moves them.
+        HWND target = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                                     : GetNextDlgTabItem(hwnd(), GetFocus(), wParam != 0);
+        if (target) {
+            SetFocus(target);
+            if (SendMessageA(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageA(target, EM_SETSEL, 0, -1);
+        }
+        return 0;
     }
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC: {
         LRESULT brush = OnControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
         return brush != -1 ? brush : Default(message, wParam, lParam);
     }
-    case WM_ACTIVATE:
-        if (LOWORD(wParam) != WA_INACTIVE) Form_Activate();
-        return Default(message, wParam, lParam);
+    case WM_ACTIVATE: {
+        // A dialog gets back the control that had the focus when it was left.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            if (options_.dialogKeys && IsChild(hwnd(), GetFocus())) savedFocus_ = GetFocus();
+            return Default(message, wParam, lParam);
+        }
+        LRESULT result = Default(message, wParam, lParam);
+        if (options_.dialogKeys && savedFocus_ && IsWindow(savedFocus_) && IsChild(hwnd(), savedFocus_))
+            SetFocus(savedFocus_);
+        Form_Activate();
+        return result;
+    }
     case WM_SIZE:
         Form_Resize();
         return 0;

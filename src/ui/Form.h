@@ -1,11 +1,25 @@
 #pragma once
 // A top-level window whose controls come from a table in twips and whose menu
 // commands are dispatched through a table of handlers, one line each.
+//
+// The table row is a control's declaration. Rows that code never touches (labels,
+// frames, pictures) are created and owned by the form; code binds the controls it
+// reads or handles, by name, as members:
+//     ui::Bound<ui::TextBox> txtName{*this, "txtName"};
+// A bound name without a row, a row in a container that is no frame of the table, a
+// kind that differs from its row, or a role on anything but a button, fails loudly
+// (std::logic_error) when the window is created.
+//
+// Lifecycle: Create() makes the window hidden and runs Form_Load; Show() and
+// ShowModal() create it first when needed; Unload() runs Form_Unload and destroys the
+// window. Bound controls keep their state when the window goes.
 #include <windows.h>
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/UniqueHandle.h"
@@ -32,13 +46,16 @@ public:
         DWORD style = WS_OVERLAPPEDWINDOW;
         DWORD exStyle = 0;
         HICON icon = nullptr;
+        // Tab, arrows, Enter and Escape move and press as in a dialog.
+        bool dialogKeys = true;
     };
 
+    Form(Options options, std::vector<ControlSpec> table, Menu* menu = nullptr);
     ~Form() override;
 
-    // Creates the window (hidden) with its controls and menu.
-    bool CreateForm(const Options& options, const std::vector<ControlSpec>& controls,
-                    Menu* menu = nullptr, HWND owner = nullptr);
+    // Creates the window (hidden) with its controls and menu, then runs Form_Load.
+    // Does nothing when the window exists already. False when Windows refuses it.
+    bool Create(HWND owner = nullptr);
 
     std::string Caption() const;
     void SetCaption(const std::string& caption);
@@ -46,6 +63,10 @@ public:
     TwipsRect Bounds() const;
     void SetBounds(const TwipsRect& r);
     void SetSize(int widthTwips, int heightTwips);
+    // Centres the window on the work area of the monitor that `reference` is on (the
+    // primary monitor when it is null).
+    void CentreOnMonitorOf(HWND reference);
+    // Shows it modeless, creating it first when needed.
     void Show();
     void Hide();
     bool Minimized() const;
@@ -53,21 +74,34 @@ public:
     void Minimize();
     void Restore();
 
-    // Shows the form and runs a nested message loop until it unloads. Other
-    // windows' timers keep firing meanwhile; the owner takes no input.
+    // Creates the form when needed, centres it over its owner's monitor and shows it;
+    // returns when it unloads. Meanwhile the owner takes no input and other windows'
+    // timers keep firing. The owner is enabled again before the window is destroyed,
+    // so activation returns to it.
     void ShowModal(HWND owner);
-    // Ends a modal show and destroys the window.
+    // Runs Form_Unload and destroys the window (at the end of a modal show).
     void Unload();
+
+    // The button Enter presses; the editor moves it between panels.
+    void SetDefaultButton(Button& button);
+    Button* DefaultButton() const { return defaultButton_; }
 
     // The DPI of the monitor the window is on; twips of this form convert through it.
     int Dpi() const { return dpi_; }
+    bool WantsDialogKeys() const { return options_.dialogKeys; }
+    // After an arrow key moved the focus within an option group: the focused button
+    // is chosen, as in any dialog.
+    void ChooseFocusedOption();
+
+    // For Bound<>; a control bound twice or under a name not in the table fails at Create.
+    void Bind(const std::string& name, Control& control);
 
 protected:
-    // Controls are members of the derived form, bound to their table names.
-    void Bind(const std::string& name, Control& control);
     void OnMenu(const std::string& itemName, std::function<void()> handler);
+    Options& FormOptions() { return options_; }
 
     // Events. QueryUnload returns true to cancel the unload.
+    virtual void Form_Load() {}
     virtual bool QueryUnload(UnloadMode mode) { return false; }
     virtual void Form_Unload() {}
     virtual void Form_Activate() {}
@@ -78,21 +112,48 @@ protected:
     Menu* FormMenu() const { return menu_; }
 
 private:
+    struct Entry {
+        const ControlSpec* spec;
+        Control* control;
+    };
+
+    std::vector<Entry> CheckedEntries();
+    void CreateControls(std::vector<Entry> entries);
+    void GroupOptionButtons(const std::vector<Entry>& created);
+    void DestroyWindowNow();
     void RequestUnload(UnloadMode mode);
-    TwipsRect PlacementOf(const ControlSpec& spec) const;
+    static bool IsAvailable(const Button* button);
+    void PressIfAvailable(Button* button);
+    void OnCommand(WPARAM wParam, LPARAM lParam);
     void OnDpiChanged(int dpi, const RECT& suggested);
     HBRUSH BrushFor(COLORREF color);
     LRESULT OnControlColor(HDC dc, HWND control);
 
+    Options options_;
+    std::vector<ControlSpec> table_;
+    Menu* menu_;
     std::map<std::string, Control*> bound_;
+    std::vector<std::unique_ptr<Control>> owned_;  // rows no code binds
+    std::vector<Entry> entries_;                   // every created control, in creation order
     std::map<UINT, Control*> byId_;
     std::map<UINT, std::function<void()>> menuHandlers_;
     std::map<COLORREF, UniqueGdiObject> brushes_;
     UniqueGdiObject font_;
-    Menu* menu_ = nullptr;
+    Button* defaultButton_ = nullptr;
+    Button* cancelButton_ = nullptr;
+    HWND savedFocus_ = nullptr;
     bool modal_ = false;
     int dpi_ = 0;
-    std::vector<ControlSpec> table_;
+};
+
+// A member control bound to its table row by name.
+template <class C>
+class Bound : public C {
+public:
+    template <class... Args>
+    Bound(Form& form, const char* name, Args&&... args) : C(std::forward<Args>(args)...) {
+        form.Bind(name, *this);
+    }
 };
 
 }  // namespace ui

@@ -103,13 +103,6 @@ MenuItem& Menu::Item(const std::string& name) {
     throw std::out_of_range("no menu item " + name);
 }
 
-MenuItem* Menu::FindById(UINT id) {
-    if (id == 0) return nullptr;
-    for (auto& item : items_)
-        if (item->id_ == id) return item.get();
-    return nullptr;
-}
-
 void Menu::PopUp(const std::string& name, HWND owner, POINT screenPoint) {
     HMENU sub = Item(name).SubMenu();
     if (!sub) return;

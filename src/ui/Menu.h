@@ -66,7 +66,6 @@ public:
 
     HMENU Bar() const { return bar_.get(); }
     MenuItem& Item(const std::string& name);
-    MenuItem* FindById(UINT id);
     // The window whose menu bar must be redrawn after a change of a top-level item.
     void SetOwnerWindow(HWND hwnd) { ownerWindow_ = hwnd; }
 

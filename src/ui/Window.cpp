@@ -4,6 +4,12 @@ namespace ui {
 
 Window::~Window() { Destroy(); }
 
+Window* Window::FromHandle(HWND hwnd) {
+    if (!hwnd || reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd, GWLP_WNDPROC)) != &Window::StaticProc)
+        return nullptr;
+    return reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+}
+
 void Window::Destroy() {
     if (!hwnd_) return;
     HWND hwnd = hwnd_;

@@ -14,6 +14,9 @@ public:
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
 
+    // The object behind one of our windows; null for any other window.
+    static Window* FromHandle(HWND hwnd);
+
     HWND hwnd() const { return hwnd_; }
     bool IsCreated() const { return hwnd_ != nullptr; }
     void Destroy();

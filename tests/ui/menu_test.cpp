@@ -26,8 +26,6 @@ TEST(Menu, BuildsTheTreeInTableOrder) {
     ui::Menu menu(kTable);
     EXPECT_EQ("&File|mnuTray|Help", Captions(menu.Bar()));
     EXPECT_EQ("&A|&B|&C", Captions(menu.Item("mnuFile").SubMenu()));
-    EXPECT_EQ(&menu.Item("mnuC"), menu.FindById(13));
-    EXPECT_EQ(nullptr, menu.FindById(99));
 }
 
 TEST(Menu, AHiddenItemLeavesAndComesBackAtItsOwnPlace) {

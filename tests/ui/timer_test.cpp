@@ -15,7 +15,7 @@ void Pump(DWORD ms) {
 
 class ModalForm : public ui::Form {
 public:
-    ~ModalForm() override { Unload(); }
+    ModalForm() : Form({"VantroModalTest", "Modal", 3000, 2000}, {}) {}
 };
 
 TEST(Timer, FiresOnlyWhileEnabled) {
@@ -49,7 +49,7 @@ TEST(Timer, SettingTheIntervalRestartsTheCountdown) {
 
 TEST(Timer, KeepsFiringWhileAModalFormRunsItsOwnLoop) {
     ModalForm modal;
-    ASSERT_TRUE(modal.CreateForm({"VantroModalTest", "Modal", 3000, 2000}, {}));
+    ASSERT_TRUE(modal.Create());
     int ticks = 0;
     ui::Timer background(20, true);
     background.OnTimer = [&] { ++ticks; };

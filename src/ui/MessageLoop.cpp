@@ -1,0 +1,27 @@
+#include "ui/MessageLoop.h"
+
+#include "ui/Form.h"
+
+namespace ui {
+
+void DispatchWithDialogKeys(MSG& msg) {
+    if (msg.hwnd && msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST) {
+        HWND root = GetAncestor(msg.hwnd, GA_ROOT);
+        auto* form = dynamic_cast<Form*>(Window::FromHandle(root));
+        if (form && form->WantsDialogKeys() && IsDialogMessageA(root, &msg)) {
+            bool arrow = msg.message == WM_KEYDOWN && msg.wParam >= VK_LEFT && msg.wParam <= VK_DOWN;
+            if (arrow && Window::FromHandle(root) == form) form->ChooseFocusedOption();
+            return;
+        }
+    }
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+}
+
+int RunMessageLoop() {
+    MSG msg{};
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchWithDialogKeys(msg);
+    return static_cast<int>(msg.wParam);
+}
+
+}  // namespace ui
