@@ -2,7 +2,10 @@
 
 #include <windows.h>
 
+#include "app/AppContext.h"
+#include "mainwindow/ProgramName.h"
 #include "platform/Application.h"
+#include "platform/ErrorText.h"
 #include "platform/Trim.h"
 #include "store/RegistrySets.h"
 #include "store/StoreLayout.h"
@@ -23,17 +26,41 @@ std::string InFolder(const std::string& folder, const char* fileName) {
 
 }  // namespace
 
-std::string RunEntryData(const Application& app) { return InFolder(app.Path(), "Vantro.exe"); }
-
-void ReflectRunEntry(ui::MenuItem& mnuRunOnStart) {
-    if (!ReadKeyValue(HKEY_LOCAL_MACHINE, store::kRunKey, store::kRunEntry).AsText().empty())
-        mnuRunOnStart.SetChecked(true);
+std::string RunEntryData(const Application& app) {
+    std::string program = InFolder(app.Path(), "Vantro.exe");
+    return program.find(' ') == std::string::npos ? program : '"' + program + '"';
 }
 
-void mnuRunOnStart_Click(ui::MenuItem& mnuRunOnStart, const Application& app) {
-    mnuRunOnStart.SetChecked(!mnuRunOnStart.Checked());
-    std::string data = mnuRunOnStart.Checked() ? RunEntryData(app) : std::string();
-    WriteKeyValue(HKEY_LOCAL_MACHINE, store::kRunKey, store::kRunEntry, RegValue::Text(data), REG_SZ);
+bool IsOurRunEntry(const std::string& data, const Application& app) {
+    std::string path = Trimmed(data);
+    if (path.size() >= 2 && path.front() == '"' && path.back() == '"') path = path.substr(1, path.size() - 2);
+    return !path.empty() && CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, path.c_str(), -1,
+                                           InFolder(app.Path(), "Vantro.exe").c_str(), -1) == CSTR_EQUAL;
+}
+
+void ReflectRunEntry(ui::MenuItem& mnuRunOnStart, const Application& app) {
+    std::string data = ReadKeyValue(HKEY_LOCAL_MACHINE, store::kRunKey, store::kRunEntry).AsText();
+    if (data.empty()) return;
+    mnuRunOnStart.SetChecked(true);
+    if (IsOurRunEntry(data, app) && data != RunEntryData(app))
+        WriteKeyValue(HKEY_LOCAL_MACHINE, store::kRunKey, store::kRunEntry, RegValue::Text(RunEntryData(app)), REG_SZ);
+}
+
+void mnuRunOnStart_Click(ui::MenuItem& mnuRunOnStart, AppContext& ctx, HWND owner) {
+    bool on = !mnuRunOnStart.Checked();
+    std::string data = on ? RunEntryData(ctx.app) : std::string();
+    LONG status = WriteKeyValueStatus(HKEY_LOCAL_MACHINE, store::kRunKey, store::kRunEntry, RegValue::Text(data), REG_SZ);
+    if (status == ERROR_SUCCESS) {
+        mnuRunOnStart.SetChecked(on);
+        return;
+    }
+    ctx.prompts.MessageBox(owner,
+                           std::string("Vantro could not ") + (on ? "switch on" : "switch off") +
+                               " starting with Windows: " + SystemMessageText(static_cast<DWORD>(status)) +
+                               " (error " + std::to_string(status) + ")\r\n\r\nThe setting is kept in HKEY_LOCAL_MACHINE\\" +
+                               store::kRunKey + ", which only an administrator may change. Start Vantro once as "
+                               "administrator to change it, or choose it on the last page of the Vantro installer.",
+                           ProgramName(ctx.app), MB_OK | MB_ICONWARNING);
 }
 
 std::string StripNulls(const std::string& text) {

@@ -1,18 +1,27 @@
 #pragma once
 // Starting with Windows (the program's value in the machine's Run key) and the copy
 // of the companion launcher into the Windows directory.
+#include <windows.h>
+
 #include <string>
 
 #include "ui/Menu.h"
 
 class Application;
+struct AppContext;
 
-// The Run entry's data when Vantro is to start with Windows.
+// The Run entry's data when Vantro is to start with Windows: the full path of
+// Vantro.exe, in quotes when it holds a blank (Windows would otherwise try each
+// blank-separated start of it as a program of its own).
 std::string RunEntryData(const Application& app);
-// Ticks the menu item when the Run entry holds anything.
-void ReflectRunEntry(ui::MenuItem& mnuRunOnStart);
-// Options > Run Vantro on Startup of Windows: switches the entry on or off.
-void mnuRunOnStart_Click(ui::MenuItem& mnuRunOnStart, const Application& app);
+// True when the data names this program's Vantro.exe, quoted or not.
+bool IsOurRunEntry(const std::string& data, const Application& app);
+// Ticks the menu item when the Run entry holds anything; an unquoted entry of ours is
+// written again quoted where the user may.
+void ReflectRunEntry(ui::MenuItem& mnuRunOnStart, const Application& app);
+// Options > Run Vantro on Startup of Windows: switches the entry on or off. When the
+// write fails the check mark stays and the user is told why.
+void mnuRunOnStart_Click(ui::MenuItem& mnuRunOnStart, AppContext& ctx, HWND owner);
 
 // Copies "task.exe" from the program folder into the Windows directory unless one is
 // there already; an existing launcher is never overwritten.

@@ -13,6 +13,7 @@
 #include "remote/OLEConnection.h"
 #include "store/FixRegistry.h"
 #include "store/RegistrySets.h"
+#include "store/StoreAccess.h"
 #include "store/StoreLayout.h"
 #include "tray/SysTray32.h"
 
@@ -71,7 +72,7 @@ void frmMain::BindMenuCommands() {
     OnMenu("mnuExit", [this] { mnuExit_Click(); });
     OnMenu("mnuClose", [this] { mnuClose_Click(); });
     OnMenu("mnuRestore", [this] { mnuRestore_Click(); });
-    OnMenu("mnuRunOnStart", [this] { mnuRunOnStart_Click(c_.mnuRunOnStart, ctx_.app); });
+    OnMenu("mnuRunOnStart", [this] { mnuRunOnStart_Click(c_.mnuRunOnStart, ctx_, hwnd()); });
 }
 
 bool frmMain::Load() { return Create() && !ended_; }
@@ -98,6 +99,7 @@ void frmMain::Form_Load() {
     }
 
     CreateKey(HKEY_LOCAL_MACHINE, store::kTasksKey);
+    CheckStoreAccess();
     WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kPath,
                   RegValue::Text(ctx_.app.Path()), REG_SZ);
 
@@ -110,7 +112,7 @@ void frmMain::Form_Load() {
 
     AddTrayIcon(hwnd(), icon_.get(), Caption());
     c_.mnuSystemTray.SetVisible(false);
-    ReflectRunEntry(c_.mnuRunOnStart);
+    ReflectRunEntry(c_.mnuRunOnStart, ctx_.app);
     SetCaption(ProgramTitle());
     tasks_.LoadTaskGrid();
     InstallLauncher(ctx_.app);
@@ -118,6 +120,18 @@ void frmMain::Form_Load() {
 
     if (!oRASEngine_) oRASEngine_ = ctx_.components.Create("RAS.RASEngine").object;
     OLEConnection(ctx_, hwnd());
+}
+
+void frmMain::CheckStoreAccess() {
+    LONG status = store::StoreWriteStatus();
+    storeReadOnly_ = status != ERROR_SUCCESS;
+    if (storeReadOnly_) {
+        // Said once, here: the program goes on reading and launching.
+        ctx_.prompts.MessageBox(hwnd(), store::ReadOnlyStoreNotice(status), ProgramTitle(), MB_OK | MB_ICONWARNING);
+    } else if (!store::UsersMayWrite(store::kProgramKey)) {
+        // Started as administrator: let every user of the machine keep a task list.
+        store::OpenStoreToUsers();
+    }
 }
 
 void frmMain::CheckDriveList() {

@@ -27,6 +27,8 @@ public:
     const std::string& DriveList() const { return driveList_; }
     const ComponentRef& RASEngine() const { return oRASEngine_; }
     bool Ended() const { return ended_; }
+    // True when start-up found that this user may not change the store.
+    bool StoreReadOnly() const { return storeReadOnly_; }
 
     void mnuExit_Click();
     void mnuClose_Click();
@@ -43,6 +45,7 @@ protected:
 
 private:
     void BindMenuCommands();
+    void CheckStoreAccess();
     void CheckDriveList();
     void OrderlyExit();
     void EndProgram();
@@ -58,4 +61,5 @@ private:
     std::string driveList_;
     ComponentRef oRASEngine_;
     bool ended_ = false;
+    bool storeReadOnly_ = false;
 };

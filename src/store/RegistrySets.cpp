@@ -9,9 +9,11 @@ namespace {
 // Longest subkey name the listing reads, with its NUL.
 constexpr DWORD kSubKeyNameBuffer = 300;
 
-UniqueHKey OpenKey(HKEY root, const std::string& subkey) {
+// Each open asks only for what its one operation needs: a user without rights to
+// change the store may still read it.
+UniqueHKey OpenKey(HKEY root, const std::string& subkey, REGSAM access) {
     UniqueHKey key;
-    RegOpenKeyExA(root, subkey.c_str(), 0, KEY_ALL_ACCESS, key.put());
+    RegOpenKeyExA(root, subkey.c_str(), 0, access, key.put());
     return key;
 }
 
@@ -27,19 +29,27 @@ void AppendSplitAtCommas(std::vector<std::string>& names, std::string_view name)
 }  // namespace
 
 void CreateKey(HKEY root, const std::string& subkey) {
+    // The handle is only closed again: an existing key opens for anyone who may read it.
     UniqueHKey key;
-    RegCreateKeyExA(root, subkey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
+    RegCreateKeyExA(root, subkey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ,
                     nullptr, key.put(), nullptr);
 }
 
 void WriteKeyValue(HKEY root, const std::string& subkey, const std::string& name,
                    const RegValue& value, DWORD kind) {
-    if (UniqueHKey key = OpenKey(root, subkey)) PutValue(key.get(), name, kind, value);
+    WriteKeyValueStatus(root, subkey, name, value, kind);
+}
+
+LONG WriteKeyValueStatus(HKEY root, const std::string& subkey, const std::string& name,
+                         const RegValue& value, DWORD kind) {
+    UniqueHKey key;
+    LONG status = RegOpenKeyExA(root, subkey.c_str(), 0, KEY_SET_VALUE, key.put());
+    return status == ERROR_SUCCESS ? PutValue(key.get(), name, kind, value) : status;
 }
 
 RegValue ReadKeyValue(HKEY root, const std::string& subkey, const std::string& name) {
     RegValue value;
-    if (UniqueHKey key = OpenKey(root, subkey)) {
+    if (UniqueHKey key = OpenKey(root, subkey, KEY_QUERY_VALUE)) {
         FetchValue(key.get(), name, value);
         value.CutAtFirstNul();
     }
@@ -47,13 +57,13 @@ RegValue ReadKeyValue(HKEY root, const std::string& subkey, const std::string& n
 }
 
 bool DeleteKeyValue(HKEY root, const std::string& subkey, const std::string& name) {
-    UniqueHKey key = OpenKey(root, subkey);
+    UniqueHKey key = OpenKey(root, subkey, KEY_SET_VALUE);
     return key && RegDeleteValueA(key.get(), name.c_str()) == ERROR_SUCCESS;
 }
 
 std::vector<std::string> ListSubKeys(HKEY root, const std::string& subkey) {
     std::vector<std::string> names;
-    UniqueHKey key = OpenKey(root, subkey);
+    UniqueHKey key = OpenKey(root, subkey, KEY_ENUMERATE_SUB_KEYS);
     if (!key) return names;
     char buffer[kSubKeyNameBuffer];
     for (DWORD index = 0; RegEnumKeyA(key.get(), index, buffer, kSubKeyNameBuffer) == ERROR_SUCCESS;

@@ -12,6 +12,10 @@
 void CreateKey(HKEY root, const std::string& subkey);
 void WriteKeyValue(HKEY root, const std::string& subkey, const std::string& name,
                    const RegValue& value, DWORD kind);
+// The same write, for the few callers that tell the user when it failed: the
+// registry's status (ERROR_SUCCESS, or ERROR_ACCESS_DENIED for a user without rights).
+LONG WriteKeyValueStatus(HKEY root, const std::string& subkey, const std::string& name,
+                         const RegValue& value, DWORD kind);
 RegValue ReadKeyValue(HKEY root, const std::string& subkey, const std::string& name);
 bool DeleteKeyValue(HKEY root, const std::string& subkey, const std::string& name);
 // The names of the subkeys in the order the registry enumerates them, each split at

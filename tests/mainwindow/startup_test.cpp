@@ -5,7 +5,9 @@
 #include <commctrl.h>
 
 #include "mainwindow/DriveProbe.h"
+#include "integration/RunEntry.h"
 #include "mainwindow/frmMain.h"
+#include "platform/ErrorText.h"
 #include "support/VantroTest.h"
 #include "ui/Timer.h"
 
@@ -154,6 +156,55 @@ TEST_F(StartupTest, TheRunEntryTicksTheMenuAndTheMenuSwitchesIt) {
     WriteKeyValue(HKEY_LOCAL_MACHINE, store::kRunKey, store::kRunEntry, RegValue::Text("x"), REG_SZ);
     window->mnuExit_Click();
     EXPECT_TRUE(Start().Controls().mnuRunOnStart.Checked());
+    EXPECT_EQ("x", entry().AsText()) << "another program's entry is left alone";
+
+    // Installed under a folder with a blank: written quoted, and an unquoted entry of
+    // ours (as older versions wrote it) is recognised and quoted at the next start.
+    app.SetPath("C:\\Program Files\\Vantro");
+    const std::string quoted = "\"C:\\Program Files\\Vantro\\Vantro.exe\"";
+    EXPECT_EQ(quoted, RunEntryData(app));
+    EXPECT_TRUE(IsOurRunEntry(quoted, app) && IsOurRunEntry("c:\\program files\\vantro\\VANTRO.EXE", app));
+    EXPECT_FALSE(IsOurRunEntry("C:\\Program Files\\Other\\Vantro.exe", app) || IsOurRunEntry("", app));
+    WriteKeyValue(HKEY_LOCAL_MACHINE, store::kRunKey, store::kRunEntry,
+                  RegValue::Text("C:\\Program Files\\Vantro\\Vantro.exe"), REG_SZ);
+    window->mnuExit_Click();
+    EXPECT_TRUE(Start().Controls().mnuRunOnStart.Checked());
+    EXPECT_EQ(quoted, entry().AsText());
+}
+
+TEST_F(StartupTest, AStoreThisUserMayOnlyReadIsSaidOnceAndItsTasksStillRun) {
+    WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kDrives, RegValue::Text("C: "), REG_SZ);
+    WriteTask({"Backup", "C:\\tools\\backup.exe", "12/04/1998", "07:05 PM", "Sat,Fri,Thu,Wed,Tue,Mon,Sun"});
+    CreateKey(HKEY_LOCAL_MACHINE, store::kRunKey);
+    ReadOnlyKeys readOnly({store::kProgramKey, store::kTasksKey, store::TaskKey("Backup"), store::kRunKey});
+    auto notices = [this] {
+        int count = 0;
+        for (const auto& box : prompts.MessageBoxes())
+            count += box.text.find("HKEY_LOCAL_MACHINE\\SOFTWARE\\Halvern\\Vantro.") != std::string::npos;
+        return count;
+    };
+
+    frmMain& main = Start();
+    ASSERT_EQ(1, notices());
+    EXPECT_NE(std::string::npos, prompts.asked.front().text.find(SystemMessageText(ERROR_ACCESS_DENIED)));
+    EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONWARNING), prompts.asked.front().style);
+    EXPECT_TRUE(main.StoreReadOnly());
+    EXPECT_FALSE(programEnd.Ended());
+    ASSERT_EQ(2, main.Controls().grdProgram.Rows());
+    EXPECT_EQ("Backup", main.Controls().grdProgram.TextMatrix(1, 1));
+
+    main.Schedule().Timer2_Timer();  // 07:05 PM: the task is due
+    ASSERT_EQ(1u, launcher.launches.size());
+    EXPECT_EQ("C:\\tools\\backup.exe", launcher.launches[0].commandLine);
+
+    // The start-with-Windows switch keeps its mark and says why.
+    size_t asked = prompts.asked.size();
+    Command(main.Controls().mnuRunOnStart);
+    EXPECT_FALSE(main.Controls().mnuRunOnStart.Checked());
+    ASSERT_EQ(asked + 1, prompts.asked.size());
+    EXPECT_NE(std::string::npos, prompts.asked.back().text.find(SystemMessageText(ERROR_ACCESS_DENIED)));
+    EXPECT_TRUE(ReadKeyValue(HKEY_LOCAL_MACHINE, store::kRunKey, store::kRunEntry).IsEmpty());
+    EXPECT_EQ(1, notices());
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "support/ScratchRegistry.h"
 
 #include <gtest/gtest.h>
+#include <sddl.h>
 
 #include <atomic>
 #include <filesystem>
@@ -39,6 +40,29 @@ ScratchRegistry::~ScratchRegistry() {
     scratch_.reset();
     RegDeleteTreeA(HKEY_CURRENT_USER, path_.c_str());
     RegDeleteKeyA(HKEY_CURRENT_USER, kScratchParent);  // only goes once no other scratch key is left
+}
+
+namespace {
+
+// The owner of a key may always change its access list, whatever the list says.
+void SetKeySecurity(const std::string& path, const char* sddl) {
+    PSECURITY_DESCRIPTOR security = nullptr;
+    UniqueHKey key;
+    LONG status = RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, WRITE_DAC, key.put());
+    if (status == ERROR_SUCCESS && ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1, &security, nullptr))
+        status = RegSetKeySecurity(key.get(), DACL_SECURITY_INFORMATION, security);
+    LocalFree(security);
+    if (status != ERROR_SUCCESS) ADD_FAILURE() << "cannot set the access list of " << path << ": " << status;
+}
+
+}  // namespace
+
+ReadOnlyKeys::ReadOnlyKeys(std::vector<std::string> paths) : paths_(std::move(paths)) {
+    for (const std::string& path : paths_) SetKeySecurity(path, "D:P(A;;KR;;;WD)");
+}
+
+ReadOnlyKeys::~ReadOnlyKeys() {
+    for (const std::string& path : paths_) SetKeySecurity(path, "D:P(A;CI;KA;;;WD)");
 }
 
 TempFolder::TempFolder() : path_(TempPath() + "\\VantroTests-" + UniqueSuffix()) {

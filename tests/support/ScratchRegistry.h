@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "platform/UniqueHandle.h"
 
@@ -18,6 +19,19 @@ public:
 private:
     std::string path_;
     UniqueHKey scratch_;
+};
+
+// Keys under HKEY_LOCAL_MACHINE that every user, administrators included, may only
+// read for the life of the object: a store as a user without rights sees it.
+class ReadOnlyKeys {
+public:
+    explicit ReadOnlyKeys(std::vector<std::string> paths);
+    ~ReadOnlyKeys();  // full access again, so that the scratch store can be removed
+    ReadOnlyKeys(const ReadOnlyKeys&) = delete;
+    ReadOnlyKeys& operator=(const ReadOnlyKeys&) = delete;
+
+private:
+    std::vector<std::string> paths_;
 };
 
 // A fresh empty folder under %TEMP%, removed with everything in it at the end.
