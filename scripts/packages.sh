@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Makes sure the cross compiler, Wine, Xvfb and GoogleTest's source are on this
-# machine. As root it installs what is missing; otherwise it names the packages.
+# Makes sure the cross compiler, Wine and its fonts, Xvfb, GoogleTest's source and
+# NSIS (for the installer) are on this machine. As root it installs what is missing;
+# otherwise it names the packages.
 set -euo pipefail
 
 need=()
@@ -11,6 +12,9 @@ command -v xauth >/dev/null || need+=(xauth)
 command -v cmake >/dev/null || need+=(cmake)
 command -v g++ >/dev/null || need+=(g++)
 [ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest)
+command -v makensis >/dev/null || need+=(nsis)
+# Wine's own fonts: without them the caption buttons are drawn as letters.
+[ -d /usr/share/wine/fonts ] || need+=(fonts-wine)
 if [ "${VANTRO_WANT_SCREENSHOT:-0}" = 1 ]; then
   command -v import >/dev/null || need+=(imagemagick)
 fi
