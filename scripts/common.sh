@@ -25,4 +25,9 @@ ensure_prefix() {
     wine64 reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 || true
     wineserver -w
   fi
+  # Wine's own fonts (Debian package fonts-wine) are not found where Debian puts them:
+  # without Marlett the caption buttons are drawn as letters. The prefix gets a copy.
+  if [ -d /usr/share/wine/fonts ] && [ ! -f "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf" ]; then
+    cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+  fi
 }
