@@ -187,6 +187,7 @@ TEST_F(StartupTest, AStoreThisUserMayOnlyReadIsSaidOnceAndItsTasksStillRun) {
     frmMain& main = Start();
     ASSERT_EQ(1, notices());
     EXPECT_NE(std::string::npos, prompts.asked.front().text.find(SystemMessageText(ERROR_ACCESS_DENIED)));
+    EXPECT_NE(std::string::npos, prompts.asked.front().text.find("run the Vantro installer, or start Vantro once as administrator"));
     EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONWARNING), prompts.asked.front().style);
     EXPECT_TRUE(main.StoreReadOnly());
     EXPECT_FALSE(programEnd.Ended());
