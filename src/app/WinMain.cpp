@@ -5,6 +5,7 @@
 
 #include "app/AppContext.h"
 #include "mainwindow/frmMain.h"
+#include "remote/OwnComponents.h"
 #include "ui/MessageLoop.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
@@ -19,7 +20,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     WindowsPrompts prompts;
     WindowsLauncher launcher;
     ProcessEnd programEnd;
-    ComComponents components;
+    ComComponents components{OwnComponents()};
     AppContext context{app, clock, prompts, launcher, programEnd, components};
 
     frmMain main(context);

@@ -73,6 +73,7 @@ void frmMain::BindMenuCommands() {
     OnMenu("mnuClose", [this] { mnuClose_Click(); });
     OnMenu("mnuRestore", [this] { mnuRestore_Click(); });
     OnMenu("mnuRunOnStart", [this] { mnuRunOnStart_Click(c_.mnuRunOnStart, ctx_, hwnd()); });
+    OnMenu("mnuRemoteConnection", [this] { ShowRemoteSettings(ctx_, remote_, hwnd()); });
 }
 
 bool frmMain::Load() { return Create() && !ended_; }
@@ -118,8 +119,8 @@ void frmMain::Form_Load() {
     InstallLauncher(ctx_.app);
     CheckDriveList();
 
-    if (!oRASEngine_) oRASEngine_ = ctx_.components.Create("RAS.RASEngine").object;
-    OLEConnection(ctx_, hwnd());
+    UseRASEngine(ctx_, remote_);
+    OLEConnection(ctx_, remote_, hwnd());
 }
 
 void frmMain::CheckStoreAccess() {
@@ -196,8 +197,9 @@ void frmMain::OrderlyExit() {
     Hide();
     WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kRunning, RegValue::Boolean(false),
                   REG_DWORD);
+    // The notice ends the program itself: the attachment is withdrawn before it.
+    ReleaseRemote(remote_);
     ShowCloseMessage(ctx_, hwnd());
-    ReleaseRemote(ctx_);
     EndProgram();
 }
 
@@ -206,7 +208,7 @@ void frmMain::EndProgram() {
     c_.Timer1.SetEnabled(false);
     c_.Timer2.SetEnabled(false);
     if (hwnd()) RemoveTrayIcon(hwnd());
-    oRASEngine_.reset();
+    remote_ = {};
     ctx_.programEnd.End(0);
 }
 

@@ -9,6 +9,7 @@
 #include "mainwindow/MainControls.h"
 #include "mainwindow/TaskList.h"
 #include "platform/Components.h"
+#include "remote/OLEConnection.h"
 #include "scheduler/Scheduler.h"
 #include "ui/Form.h"
 
@@ -25,7 +26,7 @@ public:
     Scheduler& Schedule() { return scheduler_; }
     // The drive list kept in memory, without its trailing blank ("C: D:").
     const std::string& DriveList() const { return driveList_; }
-    const ComponentRef& RASEngine() const { return oRASEngine_; }
+    const RemoteObjects& Remote() const { return remote_; }
     bool Ended() const { return ended_; }
     // True when start-up found that this user may not change the store.
     bool StoreReadOnly() const { return storeReadOnly_; }
@@ -59,7 +60,7 @@ private:
     GridView grid_;
     UniqueHIcon icon_;
     std::string driveList_;
-    ComponentRef oRASEngine_;
+    RemoteObjects remote_;
     bool ended_ = false;
     bool storeReadOnly_ = false;
 };

@@ -1,6 +1,7 @@
 #include "platform/Components.h"
 
 #include <oleauto.h>
+#include <olectl.h>
 
 #include "platform/UniqueHandle.h"
 
@@ -148,6 +149,15 @@ void ToVariant(const ComponentValue& value, VARIANT& v) {
     } else if (auto* flag = std::get_if<bool>(&value)) {
         V_VT(&v) = VT_BOOL;
         V_BOOL(&v) = *flag ? VARIANT_TRUE : VARIANT_FALSE;
+    } else if (auto* picture = std::get_if<ComponentPicture>(&value)) {
+        PICTDESC description{sizeof description, PICTYPE_ICON, {}};
+        description.icon.hicon = picture->icon;
+        IDispatch* dispatch = nullptr;
+        if (picture->icon && SUCCEEDED(OleCreatePictureIndirect(&description, IID_IPictureDisp, FALSE,
+                                                                reinterpret_cast<void**>(&dispatch)))) {
+            V_VT(&v) = VT_DISPATCH;
+            V_DISPATCH(&v) = dispatch;
+        }
     } else if (auto* object = std::get_if<ComponentRef>(&value)) {
         // Only a real component can be handed to another; anything else goes as nothing.
         if (auto* dispatch = dynamic_cast<DispatchObject*>(object->get())) {
@@ -158,9 +168,9 @@ void ToVariant(const ComponentValue& value, VARIANT& v) {
     }
 }
 
-}  // namespace
+bool NotRegistered(HRESULT hr) { return hr == CO_E_CLASSSTRING || hr == REGDB_E_CLASSNOTREG || hr == REGDB_E_READREGDB; }
 
-ComponentCreation ComComponents::Create(const std::string& progId, const std::string& machine) {
+ComponentCreation CreateRegistered(const std::string& progId, const std::string& machine) {
     CLSID clsid{};
     HRESULT hr = CLSIDFromProgID(Widen(progId).c_str(), &clsid);
     if (FAILED(hr)) return {nullptr, HResultError(hr)};
@@ -173,6 +183,15 @@ ComponentCreation ComComponents::Create(const std::string& progId, const std::st
     UniqueDispatch dispatch(static_cast<IDispatch*>(query.pItf));
     if (FAILED(hr) || FAILED(query.hr)) return {nullptr, HResultError(FAILED(hr) ? hr : query.hr)};
     return {std::make_shared<DispatchObject>(std::move(dispatch)), {}};
+}
+
+}  // namespace
+
+ComponentCreation ComComponents::Create(const std::string& progId, const std::string& machine) {
+    ComponentCreation created = CreateRegistered(progId, machine);
+    if (created.object || !NotRegistered(static_cast<HRESULT>(created.error.number))) return created;
+    auto own = own_.find(progId);
+    return own == own_.end() ? created : own->second(machine);
 }
 
 std::string ComponentText(const ComponentValue& value) {

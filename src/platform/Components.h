@@ -3,6 +3,8 @@
 // called by member name. Tests hand in scripted objects instead.
 #include <windows.h>
 
+#include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <variant>
@@ -13,8 +15,14 @@
 class ComponentObject;
 using ComponentRef = std::shared_ptr<ComponentObject>;
 
+// An icon handed to a component as a picture. Borrowed: its owner keeps it alive.
+struct ComponentPicture {
+    HICON icon = nullptr;
+    bool operator==(const ComponentPicture&) const = default;
+};
+
 // A value passed to or returned by a component member.
-using ComponentValue = std::variant<std::monostate, std::string, int32_t, bool, ComponentRef>;
+using ComponentValue = std::variant<std::monostate, std::string, int32_t, bool, ComponentRef, ComponentPicture>;
 
 struct ComponentResult {
     ComponentValue value;
@@ -43,10 +51,18 @@ public:
     virtual ComponentCreation Create(const std::string& progId, const std::string& machine = {}) = 0;
 };
 
-// Production: COM through IDispatch. COM must be initialised on the calling thread.
+// Makes one of Vantro's own classes, on this machine or for the named one.
+using OwnComponent = std::function<ComponentCreation(const std::string& machine)>;
+
+// Production: COM through IDispatch first; when COM has no class registered under the
+// ProgID, Vantro's own class of that name. COM must be initialised on the calling thread.
 class ComComponents final : public Components {
 public:
+    explicit ComComponents(std::map<std::string, OwnComponent> own = {}) : own_(std::move(own)) {}
     ComponentCreation Create(const std::string& progId, const std::string& machine) override;
+
+private:
+    std::map<std::string, OwnComponent> own_;
 };
 
 // Text form of a component value: what a comparison with "" sees.

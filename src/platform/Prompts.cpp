@@ -117,13 +117,22 @@ int WindowsPrompts::MessageBox(HWND owner, const std::string& text, const std::s
 
 std::string WindowsPrompts::InputBox(HWND owner, const std::string& prompt, const std::string& title,
                                      const std::string& defaultAnswer) {
+    return AskText(owner, prompt, title, defaultAnswer, 0);
+}
+
+std::string WindowsPrompts::PasswordBox(HWND owner, const std::string& prompt, const std::string& title) {
+    return AskText(owner, prompt, title, {}, ES_PASSWORD);
+}
+
+std::string WindowsPrompts::AskText(HWND owner, const std::string& prompt, const std::string& title,
+                                    const std::string& defaultAnswer, DWORD answerStyle) {
     // Sizes in dialog units: the prompt on the left, the buttons on the right, the answer below.
     DialogTemplate box(DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU, 240, 84,
                        "MS Shell Dlg", 8);
     box.AddItem(kStaticClass, kPromptId, SS_LEFT | SS_NOPREFIX, 7, 7, 170, 52);
     box.AddItem(kButtonClass, IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP, 183, 7, 50, 14);
     box.AddItem(kButtonClass, IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, 183, 25, 50, 14);
-    box.AddItem(kEditClass, kAnswerId, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 7, 64, 226, 13);
+    box.AddItem(kEditClass, kAnswerId, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | answerStyle, 7, 64, 226, 13);
 
     InputBoxState state{prompt, title, defaultAnswer, {}};
     INT_PTR result = DialogBoxIndirectParamA(GetModuleHandleA(nullptr), box.get(), owner, InputBoxProc,

@@ -23,6 +23,8 @@ public:
     // The typed answer; an empty text when the user cancels.
     virtual std::string InputBox(HWND owner, const std::string& prompt, const std::string& title,
                                  const std::string& defaultAnswer) = 0;
+    // As InputBox, with what is typed hidden behind dots; empty default.
+    virtual std::string PasswordBox(HWND owner, const std::string& prompt, const std::string& title) = 0;
     // The chosen file's full name; nothing when the user cancels.
     virtual std::optional<std::string> OpenFile(HWND owner, const OpenFileRequest& request) = 0;
 };
@@ -33,5 +35,10 @@ public:
                    UINT style) override;
     std::string InputBox(HWND owner, const std::string& prompt, const std::string& title,
                          const std::string& defaultAnswer) override;
+    std::string PasswordBox(HWND owner, const std::string& prompt, const std::string& title) override;
     std::optional<std::string> OpenFile(HWND owner, const OpenFileRequest& request) override;
+
+private:
+    static std::string AskText(HWND owner, const std::string& prompt, const std::string& title,
+                               const std::string& defaultAnswer, DWORD answerStyle);
 };

@@ -1,9 +1,156 @@
 #include "remote/OLEConnection.h"
 
-#include "app/AppContext.h"
+#include <algorithm>
+#include <string>
 
-void OLEConnection(AppContext&, HWND) {
-    // The remote server connection is not part of this build yet: nothing to attach.
+#include "app/AppContext.h"
+#include "platform/Trim.h"
+#include "remote/ComponentCalls.h"
+#include "remote/ErrorBox.h"
+#include "remote/OwnComponents.h"
+#include "remote/frmOLEConnection.h"
+
+namespace {
+
+constexpr const char* kNoUserName = "UserName Not Available";
+constexpr const char* kNoPassword = "Password Not Available";
+
+// One run of the routine. Each step that fails shows the error box and ends the run.
+class Connecting {
+public:
+    Connecting(AppContext& context, RemoteObjects& objects, HWND mainWindow, frmOLEConnection& settings)
+        : ctx_(context), o_(objects), main_(mainWindow), settings_(settings) {}
+
+    // False when the run ended early.
+    bool Run() {
+        ComponentCreation local = ctx_.components.Create(kRemoteClientProgId);
+        if (!Check(local.error)) return false;
+        o_.oLocalClient = local.object;
+        bool dialUp = settings_.chkAutoDial.Value() == 1;
+        if (dialUp || settings_.chkNetworked.Value() == 1) {
+            if (ServerOutOfReach() && dialUp && !DialUp()) return false;
+            if (!Attach()) return false;
+        }
+        settings_.Unload();
+        return true;
+    }
+
+private:
+    bool Check(const ErrorInfo& error) {
+        if (error) ShowErrorBox(ctx_, main_, error);
+        return !error;
+    }
+    bool Read(const ComponentRef& object, const char* member, std::string& text) {
+        ComponentResult result = object->Get(member);
+        text = ComponentText(result.value);
+        return Check(result.error);
+    }
+    std::string Host() const { return Trimmed(settings_.txtIPAddress.Text()); }
+    void SetMainCaption(const char* caption) { SetWindowTextA(main_, caption); }
+
+    // Errors are only noted here: true when the server could not be reached and no
+    // dial-up connection is known to be up.
+    bool ServerOutOfReach() {
+        ComponentCreation remote = ctx_.components.Create(kRemoteClientProgId, Host());
+        if (remote.object) o_.oRemoteClient = remote.object;
+        ComponentCreation engine = UseRASEngine(ctx_, o_);
+        ComponentResult connections = engine.object ? AsObject(engine.object->Call("Connections", {}))
+                                                    : ComponentResult{{}, engine.error};
+        return !remote.object && (connections.error || !IsTrue(ObjectIn(connections)->Get("IsConnected").value));
+    }
+
+    // False when the run ends here: an error, or the user gave no user name or password.
+    bool DialUp() {
+        if (settings_.cbAccountNames.ListCount() == 0) return true;
+        ComponentCreation engine = UseRASEngine(ctx_, o_);
+        if (!Check(engine.error)) return false;
+        // The entry chosen in the settings; the first when none is.
+        int32_t position = std::max(0, settings_.cbAccountNames.ListIndex());
+        ComponentResult found = AsObject(engine.object->Call("PhoneEntries", {position}));
+        if (!Check(found.error)) return false;
+        ComponentRef entry = ObjectIn(found);
+        if (!Check(engine.object->Call("SetOwnerIcon", {ComponentPicture{MainIcon()}}).error)) return false;
+
+        std::string user, password, name, phone, domain;
+        if (!Read(entry, "UserName", user)) return false;
+        if (user == kNoUserName) {
+            if (!Check(entry->Put("UserName", ctx_.prompts.InputBox(main_, "What is your user name?", "UserID", ""))) ||
+                !Read(entry, "UserName", user))
+                return false;
+            if (user.empty()) {
+                SetMainCaption("No UserID");
+                return false;
+            }
+        }
+        if (!Read(entry, "Password", password)) return false;
+        if (password == kNoPassword || password.empty()) {
+            if (!Check(entry->Put("Password", ctx_.prompts.PasswordBox(main_, "What is your password?", "Password"))) ||
+                !Read(entry, "Password", password))
+                return false;
+            // The engine's own "no password" text is no password either.
+            if (password == "Not Available" || password == kNoPassword || password.empty()) {
+                SetMainCaption("No Password");
+                return false;
+            }
+        }
+        if (!Read(entry, "EntryName", name) || !Read(entry, "PhoneNumber", phone) || !Read(entry, "Domain", domain))
+            return false;
+        ComponentResult connections = AsObject(engine.object->Call("Connections", {}));
+        if (!Check(connections.error)) return false;
+        ComponentResult dialled = ObjectIn(connections)->Call(
+            "AddConnection", {name, phone, std::string(), user, password, domain, true, true});
+        return Check(dialled.error);
+    }
+
+    bool Attach() {
+        ComponentCreation remote = ctx_.components.Create(kRemoteClientProgId, Host());
+        if (!Check(remote.error)) return false;
+        o_.oRemoteClient = remote.object;
+        ComponentResult id = o_.oLocalClient->Get("LocalId");
+        return Check(id.error) && Check(o_.oRemoteClient->Call("Attach", {id.value}).error);
+    }
+
+    HICON MainIcon() const {
+        auto icon = reinterpret_cast<HICON>(SendMessageA(main_, WM_GETICON, ICON_BIG, 0));
+        return icon ? icon : reinterpret_cast<HICON>(GetClassLongPtrA(main_, GCLP_HICON));
+    }
+
+    AppContext& ctx_;
+    RemoteObjects& o_;
+    HWND main_;
+    frmOLEConnection& settings_;
+};
+
+}  // namespace
+
+ComponentCreation UseRASEngine(AppContext& context, RemoteObjects& objects) {
+    if (objects.oRASEngine) return {objects.oRASEngine, {}};
+    ComponentCreation engine = context.components.Create(kRasEngineProgId);
+    objects.oRASEngine = engine.object;
+    return engine;
 }
 
-void ReleaseRemote(AppContext&) {}
+bool OLEConnection(AppContext& context, RemoteObjects& objects, HWND mainWindow, frmOLEConnection& settings) {
+    return Connecting(context, objects, mainWindow, settings).Run();
+}
+
+void OLEConnection(AppContext& context, RemoteObjects& objects, HWND mainWindow) {
+    frmOLEConnection settings(context, objects, mainWindow);
+    settings.Create(mainWindow);
+    OLEConnection(context, objects, mainWindow, settings);
+}
+
+void ShowRemoteSettings(AppContext& context, RemoteObjects& objects, HWND mainWindow) {
+    frmOLEConnection settings(context, objects, mainWindow);
+    settings.ShowModal(mainWindow);
+}
+
+void ReleaseRemote(RemoteObjects& objects) {
+    if (objects.oRemoteClient && !ComponentText(objects.oRemoteClient->Get("").value).empty()) {
+        ComponentValue id = objects.oLocalClient ? objects.oLocalClient->Get("LocalId").value : ComponentValue{};
+        objects.oRemoteClient->Call("Detach", {id});
+    }
+    objects.oRemoteClient.reset();
+    objects.oLocalClient.reset();
+    objects.oRASEngine.reset();
+}

@@ -1,9 +1,28 @@
 #pragma once
 #include <windows.h>
 
-struct AppContext;
+#include "platform/Components.h"
 
-// Attaches to the remote server component when the settings ask for it.
-void OLEConnection(AppContext& context, HWND owner);
-// At shutdown: detaches from the remote server and releases the component objects.
-void ReleaseRemote(AppContext& context);
+struct AppContext;
+class frmOLEConnection;
+
+// What the main window holds for the remote attachment, for the program's lifetime.
+struct RemoteObjects {
+    ComponentRef oRASEngine;
+    ComponentRef oLocalClient;
+    ComponentRef oRemoteClient;
+};
+
+// The dial-up engine; made again when the start-up could not make it.
+ComponentCreation UseRASEngine(AppContext& context, RemoteObjects& objects);
+
+// Attaches to the remote server when the settings ask for it, dialling first if need
+// be. Reads the settings from the loaded dialog and unloads it when it is through;
+// false when it stopped before (an error, or no user name or password given).
+bool OLEConnection(AppContext& context, RemoteObjects& objects, HWND mainWindow, frmOLEConnection& settings);
+// The same with the settings dialog loaded for the purpose, never shown.
+void OLEConnection(AppContext& context, RemoteObjects& objects, HWND mainWindow);
+// Options > Remote Connection: the settings dialog, modal.
+void ShowRemoteSettings(AppContext& context, RemoteObjects& objects, HWND mainWindow);
+// At exit: withdraws the attachment, then lets the objects go. Errors are ignored.
+void ReleaseRemote(RemoteObjects& objects);

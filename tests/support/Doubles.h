@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -26,24 +27,36 @@ struct PromptRecord {
     bool messageBox;
     std::string title, text;  // text: the message, or the input box's prompt
     UINT style;               // MB_* flags of a message box
+    bool masked = false;      // an input box that hides what is typed
 };
 
 class ScriptedPrompts final : public Prompts {
 public:
     std::vector<PromptRecord> asked;
     // Message box answers, in order; then the first button of the style (IDOK, IDRETRY,
-    // IDYES, ...). Input boxes answer "", the file dialog is cancelled.
+    // IDYES, ...). Input boxes answer inputAnswers in order, then "". The file dialog is
+    // cancelled.
     std::deque<int> messageAnswers;
+    std::deque<std::string> inputAnswers;
     std::function<void()> whileOpen;  // runs while a message box is "open"
 
     int MessageBox(HWND owner, const std::string& text, const std::string& title, UINT style) override;
     std::string InputBox(HWND, const std::string& prompt, const std::string& title, const std::string&) override {
-        asked.push_back({false, title, prompt, 0});
-        return {};
+        return Answer({false, title, prompt, 0});
+    }
+    std::string PasswordBox(HWND, const std::string& prompt, const std::string& title) override {
+        return Answer({false, title, prompt, 0, true});
     }
     std::optional<std::string> OpenFile(HWND, const OpenFileRequest& request) override {
         asked.push_back({false, request.title, request.filter, 0});
         return std::nullopt;
+    }
+    std::string Answer(PromptRecord record) {
+        asked.push_back(std::move(record));
+        if (inputAnswers.empty()) return {};
+        std::string answer = inputAnswers.front();
+        inputAnswers.pop_front();
+        return answer;
     }
     std::vector<PromptRecord> MessageBoxes() const {
         std::vector<PromptRecord> boxes;
@@ -85,12 +98,17 @@ public:
     bool Ended() const { return !ends.empty(); }
 };
 
-// Hands out the objects listed by ProgID; any other ProgID is not registered.
+// Hands out the objects listed by ProgID; any other ProgID is not registered, and a
+// machine listed as unreachable cannot be reached. Records every creation asked for.
 class ScriptedComponents final : public Components {
 public:
     std::map<std::string, ComponentRef> objects;
-    ComponentCreation Create(const std::string& progId, const std::string&) override {
+    std::set<std::string> unreachable;
+    std::vector<std::pair<std::string, std::string>> created;  // ProgID, machine; failed ones too
+    ComponentCreation Create(const std::string& progId, const std::string& machine) override {
+        created.push_back({progId, machine});
         if (!objects.count(progId)) return {nullptr, MakeError(static_cast<DWORD>(CO_E_CLASSSTRING))};
+        if (unreachable.count(machine)) return {nullptr, MakeError(static_cast<DWORD>(RPC_S_SERVER_UNAVAILABLE))};
         return {objects[progId], {}};
     }
 };
