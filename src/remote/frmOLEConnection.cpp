@@ -55,9 +55,8 @@ frmOLEConnection::frmOLEConnection(AppContext& context, RemoteObjects& objects, 
 void frmOLEConnection::Form_Load() {
     SetSize(kWidthTwips, kHeightTwips);
     txtIPAddress.SetText(ReadKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kRemoteIP).AsText());
-    // Stored 0 or 1; anything else set by hand counts as ticked when it is not 0.
-    chkAutoDial.SetValue(StoredInt(store::kAutoDial) != 0);
-    chkNetworked.SetValue(StoredInt(store::kNetworked) != 0);
+    chkAutoDial.SetValue(StoredInt(store::kAutoDial));
+    chkNetworked.SetValue(StoredInt(store::kNetworked));
     if (!ListAccounts() || cbAccountNames.ListCount() == 0) return;
     // A stored position the list does not have leaves it without a selection.
     int chosen = StoredInt(store::kDUNNum);
