@@ -32,4 +32,18 @@ TEST_F(ComComponentsTest, CallsARealComponentByMemberName) {
     EXPECT_EQ(DWORD(DISP_E_UNKNOWNNAME), dictionary->Get("NoSuchMember").error.number);
 }
 
+TEST_F(ComComponentsTest, VantrosOwnClassStandsInOnlyForAClassComDoesNotHave) {
+    std::vector<std::string> asked;
+    auto own = [&](const std::string& machine) {
+        asked.push_back(machine);
+        return ComponentCreation{nullptr, MakeError(ERROR_FILE_NOT_FOUND)};
+    };
+    ComComponents withOwn({{"Scripting.Dictionary", own}, {"Vantro.NoSuchClass", own}});
+    EXPECT_NE(nullptr, withOwn.Create("Scripting.Dictionary", "").object);
+    EXPECT_TRUE(asked.empty()) << "a registered class is COM's";
+    EXPECT_EQ(DWORD(ERROR_FILE_NOT_FOUND), withOwn.Create("Vantro.NoSuchClass", "server:1").error.number);
+    EXPECT_EQ(std::vector<std::string>{"server:1"}, asked);
+    EXPECT_EQ(DWORD(CO_E_CLASSSTRING), withOwn.Create("Vantro.Unknown", "").error.number);
+}
+
 }  // namespace

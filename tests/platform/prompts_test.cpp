@@ -78,6 +78,17 @@ TEST(WindowsPrompts, InputBoxReturnsWhatWasTypedOrEmptyOnCancel) {
     });
     EXPECT_EQ("", WindowsPrompts().InputBox(nullptr, "Password?", "Vantro cancel", "secret"));
     ASSERT_TRUE(cancelling.Found());
+
+    LONG_PTR style = 0;
+    User masked("Vantro password", [&](HWND box) {
+        HWND edit = Child(box, "Edit");
+        style = GetWindowLongPtrA(edit, GWL_STYLE);
+        SetWindowTextA(edit, "s3cret");
+        Click(box, IDOK);
+    });
+    EXPECT_EQ("s3cret", WindowsPrompts().PasswordBox(nullptr, "What is your password?", "Vantro password"));
+    ASSERT_TRUE(masked.Found());
+    EXPECT_TRUE(style & ES_PASSWORD) << "what is typed is not shown";
 }
 
 }  // namespace
