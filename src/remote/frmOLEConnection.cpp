@@ -13,10 +13,10 @@
 namespace {
 
 constexpr int kWidthTwips = 2565;
-constexpr int kHeightTwips = 2805;
+constexpr int kHeightTwips = 2895;
 
 const std::vector<ui::ControlSpec> kControls = {
-    {"Frame1", ui::ControlKind::Frame, nullptr, "", 60, 0, 2325, 2220, 0},
+    {"Frame1", ui::ControlKind::Frame, nullptr, "", 60, 45, 2325, 2220, 0},
     {"chkAutoDial", ui::ControlKind::CheckBox, "Frame1", "Dial Up", 120, 150, 1000, 285, 0},
     {"chkNetworked", ui::ControlKind::CheckBox, "Frame1", "Networked", 1140, 150, 1080, 285, 1},
     {"cbAccountNames", ui::ControlKind::ComboBox, "Frame1", "", 120, 525, 2085, 315, 2, CBS_DROPDOWNLIST},
