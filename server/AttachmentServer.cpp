@@ -61,11 +61,8 @@ Outcome AttachmentServer::Attach(ConnectionId connection, std::string_view id) {
     if (!IsValidId(id)) return Refuse("malformed id", true);
     auto same = std::find_if(attachments_.begin(), attachments_.end(), [&](const Attachment& a) { return a.id == id; });
     if (same != attachments_.end()) {
-        // The same instance again, through a fresh connection: the new one holds it.
-        if (same->owner != connection && AttachedBy(connection) >= kMaxAttachmentsPerConnection)
-            return Refuse("too many attachments on this connection");
-        same->owner = connection;
-        return {std::string(kOk) + "\n"};
+        // Only the connection that holds an attachment has a say over it.
+        return same->owner == connection ? Outcome{std::string(kOk) + "\n"} : Refuse("attached elsewhere");
     }
     if (AttachedBy(connection) >= kMaxAttachmentsPerConnection)
         return Refuse("too many attachments on this connection");

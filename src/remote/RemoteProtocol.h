@@ -3,6 +3,7 @@
 // line, one reply. No <windows.h>: the server's request handling builds anywhere.
 //
 //   ATTACH <id>   ->  OK             the instance <id> is attached to this connection
+//                                    (refused while another connection holds it)
 //   DETACH <id>   ->  OK             withdrawn (only by the connection that attached it)
 //   LIST          ->  OK <n>, then n lines, one id each, oldest first
 //   anything else ->  ERR <reason>   and, for a request that is not one of these, the end

@@ -1,42 +1,39 @@
 #pragma once
-// A scripted dial-up engine and remote client behind the components double, with a
+// A scripted dial-up engine and remote client behind the components double, and a
 // plain window standing in for the main window.
 #include <functional>
 #include <map>
 #include <memory>
-#include <string>
-#include <vector>
 
 #include "remote/OLEConnection.h"
 #include "remote/OwnComponents.h"
 #include "support/VantroTest.h"
 
-// Answers from properties and methods it is given; records every call and assignment.
+// Answers from the properties and methods it is given; records every call.
 class ScriptedObject final : public ComponentObject {
 public:
-    using Method = std::function<ComponentResult(const std::vector<ComponentValue>&)>;
     std::map<std::string, ComponentValue> properties;
-    std::map<std::string, Method> methods;
-    std::map<std::string, ErrorInfo> failing;
+    using Args = std::vector<ComponentValue>;
+    std::map<std::string, std::function<ComponentResult(const Args&)>> methods;
     std::vector<std::pair<std::string, std::vector<ComponentValue>>> calls;
 
     ComponentResult Get(const std::string& member) override { return Call(member, {}); }
     ErrorInfo Put(const std::string& member, const ComponentValue& value) override {
-        calls.push_back({"Put " + member, {value}});
         properties[member] = value;
         return {};
     }
     ComponentResult Call(const std::string& member, const std::vector<ComponentValue>& args) override {
         calls.push_back({member, args});
-        if (failing.count(member)) return {{}, failing[member]};
         if (methods.count(member)) return methods[member](args);
         if (properties.count(member)) return {properties[member], {}};
         return {{}, MakeError(static_cast<DWORD>(DISP_E_UNKNOWNNAME))};
     }
-    int CallsTo(const std::string& member) const {
-        int count = 0;
-        for (const auto& call : calls) count += call.first == member;
-        return count;
+    // The arguments of each call to the member.
+    std::vector<std::vector<ComponentValue>> CallsTo(const std::string& member) const {
+        std::vector<std::vector<ComponentValue>> found;
+        for (const auto& [name, args] : calls)
+            if (name == member) found.push_back(args);
+        return found;
     }
 };
 
@@ -48,60 +45,40 @@ inline std::shared_ptr<ScriptedObject> MakeEntry(const std::string& name, const 
     return entry;
 }
 
-inline constexpr const char* kLocalId = "HOST\\me #7";
+inline const ComponentValue kLocalId = std::string("HOST\\me #7");
 
 class ScriptedWorld : public VantroTest {
 protected:
     ScriptedWorld() {
         CreateKey(HKEY_LOCAL_MACHINE, store::kTasksKey);  // as start-up leaves the store
-        components.objects[kRasEngineProgId] = engine;
-        components.objects[kRemoteClientProgId] = client;
-        engine->methods["PhoneEntries"] = [this](const std::vector<ComponentValue>& args) -> ComponentResult {
-            if (args.empty()) {
-                auto list = std::make_shared<ScriptedObject>();
-                list->properties["Count"] = static_cast<int32_t>(entries.size());
-                return {ComponentRef(list), {}};
-            }
-            return {ComponentRef(entries.at(static_cast<size_t>(std::get<int32_t>(args[0])))), {}};
+        components.objects = {{kRasEngineProgId, engine}, {kRemoteClientProgId, client}};
+        engine->methods["PhoneEntries"] = [this](const ScriptedObject::Args& args) {
+            if (!args.empty()) return ComponentResult{ComponentRef(entries.at(std::get<int32_t>(args[0]))), {}};
+            auto list = std::make_shared<ScriptedObject>();
+            list->properties["Count"] = static_cast<int32_t>(entries.size());
+            return ComponentResult{ComponentRef(list), {}};
         };
-        engine->properties["Connections"] = ComponentRef(connections);
-        engine->properties["SetOwnerIcon"] = {};
+        engine->properties = {{"Connections", ComponentRef(connections)}, {"SetOwnerIcon", {}}};
         connections->properties["IsConnected"] = false;
-        connections->methods["AddConnection"] = [this](const std::vector<ComponentValue>&) {
-            components.unreachable.clear();  // the dial-up line reaches the server
+        connections->methods["AddConnection"] = [this](const ScriptedObject::Args&) {
+            components.unreachable.clear();  // the line is up: the server is in reach
             return ComponentResult{ComponentRef(std::make_shared<ScriptedObject>()), {}};
         };
-        client->properties["LocalId"] = std::string(kLocalId);
-        client->methods["Attach"] = [this](const std::vector<ComponentValue>&) {
-            client->properties[""] = std::string("attached");
+        client->properties = {{"LocalId", kLocalId}, {"Detach", {}}};
+        client->methods["Attach"] = [this](const ScriptedObject::Args&) {
+            client->properties[""] = std::string("attached");  // the default member, while attached
             return ComponentResult{std::string("OK"), {}};
-        };
-        client->methods["Detach"] = [this](const std::vector<ComponentValue>&) {
-            client->properties[""] = std::string();
-            return ComponentResult{};
         };
         main = CreateWindowA("STATIC", "Vantro 1.5", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     }
     ~ScriptedWorld() override { DestroyWindow(main); }
 
-    void StoreSettings(int autoDial, int networked, const std::string& host) {
-        WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kAutoDial, RegValue::Integer(autoDial), REG_DWORD);
-        WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kNetworked, RegValue::Integer(networked), REG_DWORD);
+    void StoreSettings(int autoDial, int networked, const std::string& host, int dunNum = 0) {
+        for (auto [name, value] : {std::pair{store::kAutoDial, autoDial}, {store::kNetworked, networked}, {store::kDUNNum, dunNum}})
+            WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, name, RegValue::Integer(value), REG_DWORD);
         WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kRemoteIP, RegValue::Text(host), REG_SZ);
     }
     RegValue Setting(const char* name) const { return ReadKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, name); }
-    // The machines the remote client was asked for, in order ("" for this machine).
-    std::vector<std::string> ClientMachines() const {
-        std::vector<std::string> machines;
-        for (const auto& [progId, machine] : components.created)
-            if (progId == kRemoteClientProgId) machines.push_back(machine);
-        return machines;
-    }
-    std::string MainCaption() const {
-        char text[256] = {};
-        GetWindowTextA(main, text, sizeof text);
-        return text;
-    }
 
     std::shared_ptr<ScriptedObject> engine = std::make_shared<ScriptedObject>();
     std::shared_ptr<ScriptedObject> connections = std::make_shared<ScriptedObject>();
