@@ -14,6 +14,7 @@
 
 #include "AttachmentServer.h"
 #include "remote/RemoteProtocol.h"
+#include "remote/UniqueSocket.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ struct Options {
 };
 
 struct Peer {
-    SOCKET socket;
+    UniqueSocket socket;
     std::string unsent;
     bool closing = false;  // close once the reply is out
 };
@@ -58,29 +59,29 @@ void PrintList(const remote::AttachmentServer& server) {
 
 class Loop {
 public:
-    Loop(SOCKET listener, remote::Millis timeout) : listener_(listener), server_(timeout) {}
+    Loop(UniqueSocket listener, remote::Millis timeout) : listener_(std::move(listener)), server_(timeout) {}
 
     void Run() {
         for (;;) {
             fd_set readable, writable;
             FD_ZERO(&readable);
             FD_ZERO(&writable);
-            FD_SET(listener_, &readable);
+            FD_SET(listener_.get(), &readable);
             for (auto& [id, peer] : peers_) {
-                if (!peer.closing) FD_SET(peer.socket, &readable);
-                if (!peer.unsent.empty()) FD_SET(peer.socket, &writable);
+                if (!peer.closing) FD_SET(peer.socket.get(), &readable);
+                if (!peer.unsent.empty()) FD_SET(peer.socket.get(), &writable);
             }
             timeval tick{1, 0};
             if (select(0, &readable, &writable, nullptr, &tick) == SOCKET_ERROR) {
                 Sleep(100);
                 continue;
             }
-            if (FD_ISSET(listener_, &readable)) Accept();
+            if (FD_ISSET(listener_.get(), &readable)) Accept();
             for (auto it = peers_.begin(); it != peers_.end();) {
                 auto& [id, peer] = *it;
                 bool keep = true;
-                if (FD_ISSET(peer.socket, &readable)) keep = Read(id, peer);
-                if (keep && FD_ISSET(peer.socket, &writable)) keep = Write(peer);
+                if (FD_ISSET(peer.socket.get(), &readable)) keep = Read(id, peer);
+                if (keep && FD_ISSET(peer.socket.get(), &writable)) keep = Write(peer);
                 it = keep ? std::next(it) : Drop(it);
             }
             for (remote::ConnectionId id : server_.Expired(Now())) Drop(peers_.find(id));
@@ -92,24 +93,23 @@ private:
     using Peers = std::map<remote::ConnectionId, Peer>;
 
     void Accept() {
-        SOCKET s = accept(listener_, nullptr, nullptr);
-        if (s == INVALID_SOCKET) return;
+        UniqueSocket s(accept(listener_.get(), nullptr, nullptr));
+        if (!s) return;
         u_long nonBlocking = 1;
-        ioctlsocket(s, FIONBIO, &nonBlocking);
+        ioctlsocket(s.get(), FIONBIO, &nonBlocking);
         if (peers_.size() >= kMaxConnections) {
             static const char busy[] = "ERR the server is busy\n";
-            send(s, busy, sizeof busy - 1, 0);
-            closesocket(s);
+            send(s.get(), busy, sizeof busy - 1, 0);
             return;
         }
         remote::ConnectionId id = ++lastId_;
-        peers_[id] = {s, {}, false};
+        peers_[id] = {std::move(s), {}, false};
         server_.Opened(id, Now());
     }
 
     bool Read(remote::ConnectionId id, Peer& peer) {
         char buffer[kReadChunk];
-        int got = recv(peer.socket, buffer, sizeof buffer, 0);
+        int got = recv(peer.socket.get(), buffer, sizeof buffer, 0);
         if (got == SOCKET_ERROR && WSAGetLastError() == WSAEWOULDBLOCK) return true;
         if (got <= 0) return false;  // gone, in the middle of a request or not
         remote::Outcome outcome = server_.Received(id, std::string_view(buffer, static_cast<size_t>(got)), Now());
@@ -121,7 +121,7 @@ private:
 
     bool Write(Peer& peer) {
         if (!peer.unsent.empty()) {
-            int sent = send(peer.socket, peer.unsent.data(), static_cast<int>(peer.unsent.size()), 0);
+            int sent = send(peer.socket.get(), peer.unsent.data(), static_cast<int>(peer.unsent.size()), 0);
             if (sent == SOCKET_ERROR) return WSAGetLastError() == WSAEWOULDBLOCK;
             peer.unsent.erase(0, static_cast<size_t>(sent));
         }
@@ -130,13 +130,12 @@ private:
 
     Peers::iterator Drop(Peers::iterator it) {
         if (it == peers_.end()) return it;
-        shutdown(it->second.socket, SD_SEND);
-        closesocket(it->second.socket);
+        shutdown(it->second.socket.get(), SD_SEND);
         server_.Closed(it->first);
         return peers_.erase(it);
     }
 
-    SOCKET listener_;
+    UniqueSocket listener_;
     remote::AttachmentServer server_;
     Peers peers_;
     remote::ConnectionId lastId_ = 0;
@@ -156,20 +155,20 @@ int main(int argc, char** argv) {
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_port = htons(static_cast<u_short>(options.port));
-    SOCKET listener = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-    if (listener == INVALID_SOCKET || inet_pton(AF_INET, options.bind.c_str(), &address.sin_addr) != 1 ||
-        bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address) == SOCKET_ERROR ||
-        listen(listener, SOMAXCONN) == SOCKET_ERROR) {
+    UniqueSocket listener(socket(AF_INET, SOCK_STREAM, IPPROTO_TCP));
+    if (!listener || inet_pton(AF_INET, options.bind.c_str(), &address.sin_addr) != 1 ||
+        bind(listener.get(), reinterpret_cast<sockaddr*>(&address), sizeof address) == SOCKET_ERROR ||
+        listen(listener.get(), SOMAXCONN) == SOCKET_ERROR) {
         std::fprintf(stderr, "vantro-server: cannot listen on %s:%u (error %d)\n", options.bind.c_str(), options.port,
                      WSAGetLastError());
         return 1;
     }
     u_long nonBlocking = 1;
-    ioctlsocket(listener, FIONBIO, &nonBlocking);
+    ioctlsocket(listener.get(), FIONBIO, &nonBlocking);
     int length = sizeof address;
-    getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length);
+    getsockname(listener.get(), reinterpret_cast<sockaddr*>(&address), &length);
     std::printf("vantro-server listening on %s:%u\n", options.bind.c_str(), ntohs(address.sin_port));
     std::fflush(stdout);
 
-    Loop(listener, remote::Millis(options.timeoutSeconds) * 1000).Run();
+    Loop(std::move(listener), remote::Millis(options.timeoutSeconds) * 1000).Run();
 }

@@ -6,6 +6,7 @@
 #include "platform/UniqueHandle.h"
 #include "remote/BuiltInObject.h"
 #include "remote/RemoteProtocol.h"
+#include "remote/UniqueSocket.h"
 
 namespace {
 
@@ -14,13 +15,6 @@ constexpr int kConnectTimeoutMs = 5000;
 constexpr DWORD kReplyTimeoutMs = 5000;
 // The server's own account of a refusal, in the range components use for their errors.
 constexpr DWORD kServerRefused = 0x80040201;
-
-struct SocketTraits {
-    using Handle = SOCKET;
-    static Handle Invalid() { return INVALID_SOCKET; }
-    static void Close(Handle h) { closesocket(h); }
-};
-using UniqueSocket = UniqueHandle<SocketTraits>;
 
 struct AddressListTraits {
     using Handle = addrinfo*;

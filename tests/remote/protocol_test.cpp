@@ -20,17 +20,6 @@ TEST(RemoteProtocol, HostAndPortAreSplitAndBadPortsRefused) {
     for (const char* bad : {"host:", "host:0", "host:65536", "host:12a", "[::1", "[::1]x"}) EXPECT_EQ("refused", split(bad));
 }
 
-TEST(AttachmentServer, ARequestMayComeByteByByteButNotStall) {
-    remote::AttachmentServer server(1000);
-    server.Opened(1, 0);
-    server.Opened(2, 0);
-    std::string replies;
-    for (char c : std::string("ATTACH a #1\r\n")) replies += server.Received(1, std::string_view(&c, 1), 10).reply;
-    EXPECT_EQ("OK\n", replies);
-    server.Received(2, "LIS", 100);
-    EXPECT_EQ(std::vector<remote::ConnectionId>{2}, server.Expired(1101)) << "the attached one may stay silent";
-}
-
 TEST(AttachmentServer, RandomBytesFromManyConnectionsNeverTouchAnotherConnectionsAttachment) {
     remote::AttachmentServer server(1000);
     server.Opened(0, 0);

@@ -79,7 +79,6 @@ TEST_F(RoutineTest, DialsTheChosenEntryWithItsStoredUserAndPasswordUnchanged) {
     EXPECT_EQ((Calls{{std::string("Home"), std::string("555-0100"), none, std::string("bob"), std::string("p@ss word"),
                       std::string("HOME"), true, true}}),
               connections->CallsTo("AddConnection"));
-    EXPECT_EQ(1u, engine->CallsTo("SetOwnerIcon").size());
     EXPECT_EQ(Calls{{kLocalId}}, client->CallsTo("Attach")) << "the line up, the server is reached";
 }
 
