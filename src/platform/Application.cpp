@@ -55,6 +55,11 @@ void Application::SetVersion(int major, int minor, int revision) {
     revision_ = revision;
 }
 
+std::string Application::FileInFolder(const std::string& name) const {
+    bool hasSlash = !path_.empty() && (path_.back() == '\\' || path_.back() == '/');
+    return path_ + (hasSlash ? "" : "\\") + name;
+}
+
 bool Application::PrevInstance() {
     if (!instanceMutex_) {
         HANDLE mutex = CreateMutexA(nullptr, FALSE, kInstanceMutexName);

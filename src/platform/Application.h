@@ -19,7 +19,9 @@ public:
     int Minor() const { return minor_; }
     int Revision() const { return revision_; }
     void SetVersion(int major, int minor, int revision);
-    std::string HelpFile() const { return path_ + "\\Vantro.hlp"; }
+    // A file of that name in the program folder.
+    std::string FileInFolder(const std::string& name) const;
+    std::string HelpFile() const { return FileInFolder("Vantro.hlp"); }
     HINSTANCE Instance() const { return instance_; }
 
     // Takes the single-instance token. True when another copy already holds it.

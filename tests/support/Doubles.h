@@ -79,6 +79,7 @@ public:
     std::vector<LaunchRecord> launches;
     std::map<std::string, DWORD> failingStarts;  // command line -> error; others start
     intptr_t shellResult = 42;                   // above 32: the shell succeeded
+    std::function<void()> whileShell;            // runs while the shell is "busy"
 
     DWORD StartProcess(const std::string& commandLine, int showCommand) override {
         launches.push_back({false, commandLine, showCommand, {}, {}, nullptr});
@@ -87,6 +88,7 @@ public:
     intptr_t ShellExecute(HWND owner, const std::string& file, const std::string& parameters,
                           const std::string& directory, int showCommand) override {
         launches.push_back({true, file, showCommand, directory, parameters, owner});
+        if (whileShell) whileShell();
         return shellResult;
     }
 };
