@@ -1,7 +1,100 @@
 #include "integration/CloseMessage.h"
 
-#include "app/AppContext.h"
+#include <vector>
 
-void ShowCloseMessage(AppContext&, HWND) {
-    // The closing notice dialog is not part of this build yet: exits go straight on.
+#include "app/AppContext.h"
+#include "app/Resources.h"
+#include "integration/RunEntry.h"
+#include "mainwindow/ProgramName.h"
+#include "store/RegistrySets.h"
+#include "store/StoreLayout.h"
+#include "tray/SysTray32.h"
+#include "ui/Form.h"
+
+namespace {
+
+using K = ui::ControlKind;
+const std::vector<ui::ControlSpec> kControls = {
+    {"Picture1", K::Picture, nullptr, "", 240, 240, 540, 540, 10},
+    {"Label1", K::Label, nullptr, "Run 'TASK.EXE' at the RUN COMMAND BOX to launch Vantro at any time.", 1020, 240,
+     3540, 600, 11},
+    {"chkShowAgain", K::CheckBox, nullptr, "Show this message again later", 240, 1020, 4320, 300, 1},
+    {"chkStartWithWindows", K::CheckBox, nullptr, "Start Vantro when Windows Starts", 240, 1380, 4320, 300, 2},
+    {"btnOK", K::Button, nullptr, "OK", 1800, 1860, 1200, 375, 0, 0, ui::Role::Default},
+};
+
+class frmCloseMessage final : public ui::Form {
+public:
+    frmCloseMessage(AppContext& context, HWND mainWindow, const ui::MenuItem& mnuRunOnStart)
+        : Form({"VantroCloseMessage", "", 4920, 2880, WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME},
+               kControls),
+          ctx_(context),
+          mainWindow_(mainWindow),
+          mnuRunOnStart_(mnuRunOnStart) {
+        icon_.reset(LoadAppIcon(ctx_.app.Instance(), 32));
+        Picture1.SetIcon(icon_.get());
+        // Both boxes are ticked until the load step says otherwise.
+        chkShowAgain.SetValue(1);
+        chkStartWithWindows.SetValue(1);
+        chkShowAgain.Click = [this] { chkShowAgain_Click(); };
+        chkStartWithWindows.Click = [this] { chkStartWithWindows_Click(); };
+        btnOK.Click = [this] { EndProgram(); };
+    }
+
+protected:
+    void Form_Load() override {
+        RemoveTrayIcon(mainWindow_);
+        std::string show = ReadKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kShowCloseWindows).AsText();
+        if (show == "F" || show == "f") {
+            EndProgram();
+            return;
+        }
+        chkStartWithWindows.SetValue(mnuRunOnStart_.Checked() ? 1 : 0);
+        SetCaption(ProgramName(ctx_.app));
+    }
+
+    // The OK button is the only way out; a log-off is not held up, though.
+    bool QueryUnload(ui::UnloadMode mode) override {
+        if (mode == ui::UnloadMode::AppWindows) EndProgram();
+        return true;
+    }
+
+private:
+    void chkShowAgain_Click() {
+        WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kShowCloseWindows,
+                      RegValue::Text(chkShowAgain.Value() ? "T" : "F"), REG_SZ);
+    }
+
+    // Off removes the Run value; when there is none to remove, an empty one says "off".
+    void chkStartWithWindows_Click() {
+        if (chkStartWithWindows.Value()) {
+            WriteKeyValue(HKEY_LOCAL_MACHINE, store::kRunKey, store::kRunEntry, RegValue::Text(RunEntryData(ctx_.app)),
+                          REG_SZ);
+        } else if (!DeleteKeyValue(HKEY_LOCAL_MACHINE, store::kRunKey, store::kRunEntry)) {
+            WriteKeyValue(HKEY_LOCAL_MACHINE, store::kRunKey, store::kRunEntry, RegValue::Text(""), REG_SZ);
+        }
+    }
+
+    void EndProgram() {
+        ctx_.programEnd.End(0);
+        Unload();  // reached only where the end returns (tests)
+    }
+
+    AppContext& ctx_;
+    HWND mainWindow_;
+    const ui::MenuItem& mnuRunOnStart_;
+    UniqueHIcon icon_;
+    ui::Bound<ui::Picture> Picture1{*this, "Picture1"};
+    ui::Bound<ui::CheckBox> chkShowAgain{*this, "chkShowAgain"};
+    ui::Bound<ui::CheckBox> chkStartWithWindows{*this, "chkStartWithWindows"};
+    ui::Bound<ui::Button> btnOK{*this, "btnOK"};
+};
+
+}  // namespace
+
+void ShowCloseMessage(AppContext& context, HWND mainWindow, const ui::MenuItem& mnuRunOnStart) {
+    frmCloseMessage notice(context, mainWindow, mnuRunOnStart);
+    // Owned by nobody: the main window may be hidden in the tray, and the notice
+    // must be seen (and found on the taskbar) all the same.
+    notice.ShowModal(nullptr);
 }
