@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "about/HelpLinks.h"
+#include "about/frmAbout.h"
 #include "app/Resources.h"
 #include "integration/CloseMessage.h"
 #include "integration/RunEntry.h"
@@ -40,13 +42,15 @@ constexpr const char* kRemoveDiscs = "Please remove all CD's or Floppy diskettes
 }  // namespace
 
 frmMain::frmMain(AppContext& context)
-    : Form({"VantroMain", kDesignCaption, kWidthTwips, kHeightTwips, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0,
+    : Form({kMainWindowClass, kDesignCaption, kWidthTwips, kHeightTwips, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0,
             nullptr, false},
            kControls, &c_.menu),
       ctx_(context),
       tasks_(c_, context.clock),
       scheduler_(c_, tasks_, context),
-      grid_(c_.grdProgram) {
+      grid_(c_.grdProgram),
+      popup_(context, {[this] { return Minimized(); }, [this] { mnuRestore_Click(); }, [this] { Minimize(); },
+                       [this] { OrderlyExit(); }}) {
     Bind("grdProgram", grid_.Control());
     Bind("txtStatus", c_.txtStatus);
     Bind("txtTime", c_.txtTime);
@@ -60,6 +64,8 @@ frmMain::frmMain(AppContext& context)
     icon_.reset(LoadAppIcon(ctx_.app.Instance(), 32));
     FormOptions().icon = icon_.get();
     BindMenuCommands();
+    tray_.Restore = [this] { mnuRestore_Click(); };
+    tray_.OpenPopup = [this] { popup_.Open(hwnd()); };
 }
 
 std::string frmMain::ProgramTitle() const { return ProgramName(ctx_.app); }
@@ -72,6 +78,9 @@ void frmMain::BindMenuCommands() {
     OnMenu("mnuExit", [this] { mnuExit_Click(); });
     OnMenu("mnuClose", [this] { mnuClose_Click(); });
     OnMenu("mnuRestore", [this] { mnuRestore_Click(); });
+    OnMenu("mnuHelpHelp", [this] { mnuHelpHelp_Click(); });
+    OnMenu("mnuHellp", [this] { mnuHelpHelp_Click(); });
+    OnMenu("mnuAbout", [this] { mnuAbout_Click(); });
     OnMenu("mnuRunOnStart", [this] { mnuRunOnStart_Click(c_.mnuRunOnStart, ctx_, hwnd()); });
     OnMenu("mnuRemoteConnection", [this] { ShowRemoteSettings(ctx_, remote_, hwnd()); });
 }
@@ -179,27 +188,38 @@ void frmMain::mnuRestore_Click() {
     Show();
 }
 
+void frmMain::mnuHelpHelp_Click() { ShowHelpContents(ctx_, hwnd()); }
+
+void frmMain::mnuAbout_Click() {
+    frmAbout about(ctx_);
+    about.ShowModal(hwnd());
+}
+
 bool frmMain::QueryUnload(ui::UnloadMode mode) {
     if (mode == ui::UnloadMode::ControlMenu) {
         // The close box only puts the program away into the tray.
         Minimize();
         return true;
     }
-    OrderlyExit();
+    OrderlyExit(mode != ui::UnloadMode::AppWindows);
     return true;
 }
 
 void frmMain::mnuExit_Click() { OrderlyExit(); }
 void frmMain::mnuClose_Click() { OrderlyExit(); }
 
-void frmMain::OrderlyExit() {
-    if (ended_) return;
+void frmMain::OrderlyExit(bool showNotice) {
+    // A second close while the notice is open (WM_CLOSE posted twice) opens no second one.
+    if (ended_ || (exiting_ && showNotice)) return;
+    exiting_ = true;
     Hide();
     WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kRunning, RegValue::Boolean(false),
                   REG_DWORD);
-    // The notice ends the program itself: the attachment is withdrawn before it.
+    // Everything held is let go here: the notice ends the program itself, so the
+    // attachment is withdrawn before it.
     ReleaseRemote(remote_);
-    ShowCloseMessage(ctx_, hwnd());
+    remote_ = {};
+    if (showNotice) ShowCloseMessage(ctx_, hwnd(), c_.mnuRunOnStart);
     EndProgram();
 }
 
@@ -213,7 +233,7 @@ void frmMain::EndProgram() {
 }
 
 void frmMain::OnTrayMessage(UINT mouseMessage) {
-    if (mouseMessage == WM_LBUTTONDBLCLK) mnuRestore_Click();
+    if (!exiting_) tray_.OnMouseMessage(mouseMessage);
 }
 
 LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

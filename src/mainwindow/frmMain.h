@@ -11,6 +11,8 @@
 #include "platform/Components.h"
 #include "remote/OLEConnection.h"
 #include "scheduler/Scheduler.h"
+#include "tray/TrayCallback.h"
+#include "tray/frmPopup.h"
 #include "ui/Form.h"
 
 class frmMain final : public ui::Form {
@@ -30,10 +32,13 @@ public:
     bool Ended() const { return ended_; }
     // True when start-up found that this user may not change the store.
     bool StoreReadOnly() const { return storeReadOnly_; }
+    frmPopup& Popup() { return popup_; }
 
     void mnuExit_Click();
     void mnuClose_Click();
     void mnuRestore_Click();
+    void mnuHelpHelp_Click();
+    void mnuAbout_Click();
     void HideToTray();
 
 protected:
@@ -48,7 +53,8 @@ private:
     void BindMenuCommands();
     void CheckStoreAccess();
     void CheckDriveList();
-    void OrderlyExit();
+    // Windows ending the session gets no notice: a dialog would hold the log-off up.
+    void OrderlyExit(bool showNotice = true);
     void EndProgram();
     void OnTrayMessage(UINT mouseMessage);
     std::string ProgramTitle() const;
@@ -63,4 +69,7 @@ private:
     RemoteObjects remote_;
     bool ended_ = false;
     bool storeReadOnly_ = false;
+    bool exiting_ = false;
+    TrayCallback tray_;
+    frmPopup popup_;
 };

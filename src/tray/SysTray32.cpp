@@ -13,7 +13,7 @@ void AddTrayIcon(HWND owner, HICON icon, const std::string& tip) {
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data.uCallbackMessage = WM_TRAYICON;
     data.hIcon = icon;
-    size_t length = std::min(tip.size(), sizeof data.szTip - 1);
+    size_t length = std::min(tip.size(), kTrayTipLength);
     std::memcpy(data.szTip, tip.data(), length);
     data.szTip[length] = '\0';
     // A second add of an icon that is there already is refused; that is fine.

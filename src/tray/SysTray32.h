@@ -8,8 +8,12 @@
 // mouse message (WM_LBUTTONDBLCLK, WM_RBUTTONUP, ...) in the low word of lParam.
 inline constexpr UINT WM_TRAYICON = WM_APP + 1;
 inline constexpr UINT kTrayIconId = 1;
+// The main window's class: task.exe finds a running Vantro by it.
+inline constexpr const char* kMainWindowClass = "VantroMain";
+// The tip holds at most this many characters and always its terminating NUL.
+inline constexpr size_t kTrayTipLength = 63;
 
-// The tip is cut to what the field holds, always terminated.
+// The tip is cut to kTrayTipLength characters.
 void AddTrayIcon(HWND owner, HICON icon, const std::string& tip);
 void RemoveTrayIcon(HWND owner);
 
