@@ -1,10 +1,13 @@
-// task.exe: the short name for Vantro in the Run box. It starts Vantro from the
-// folder that Vantro recorded at its last start ("Path"), or from its own folder.
+// task.exe: the short name for Vantro in the Run box. A Vantro that runs already is
+// brought back from the tray, as a double click on its icon does; otherwise Vantro is
+// started from the folder it recorded at its last start ("Path"), or from task.exe's
+// own folder.
 #include <windows.h>
 
 #include <string>
 
 #include "platform/UniqueHandle.h"
+#include "tray/SysTray32.h"
 
 namespace {
 
@@ -44,9 +47,21 @@ bool Start(const std::string& folder) {
     return true;
 }
 
+// Hands the running main window the tray icon's double click. We were just started
+// by the user, so we may let it come to the front.
+bool BringBackRunningVantro() {
+    HWND main = FindWindowA(kMainWindowClass, nullptr);
+    if (!main) return false;
+    DWORD processId = 0;
+    GetWindowThreadProcessId(main, &processId);
+    AllowSetForegroundWindow(processId);
+    return PostMessageA(main, WM_TRAYICON, kTrayIconId, WM_LBUTTONDBLCLK) != FALSE;
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    if (BringBackRunningVantro()) return 0;
     if (Start(RecordedProgramFolder()) || Start(OwnFolder())) return 0;
     MessageBoxA(nullptr, "Vantro could not be found. Please start it once from its own folder.",
                 "Vantro", MB_OK | MB_ICONEXCLAMATION);

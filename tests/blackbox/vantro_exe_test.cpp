@@ -1,9 +1,12 @@
 // Vantro.exe started as a user starts it, looked at from outside.
 #include <gtest/gtest.h>
+#include <windows.h>
+#include <tlhelp32.h>
 
 #include <string>
 
 #include "VantroProcess.h"
+#include "mainwindow/MenuIds.h"
 #include "platform/DateTimeText.h"
 #include "store/RegistrySets.h"
 #include "store/StoreLayout.h"
@@ -20,11 +23,13 @@ protected:
     static RegValue Setting(const char* name) {
         return ReadKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, name);
     }
-    // A store that has been used before: drives known, last exit clean.
+    // A store that has been used before: drives known, last exit clean, the close
+    // notice switched off.
     static void UsedStore() {
         CreateKey(HKEY_LOCAL_MACHINE, store::kTasksKey);
         WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kDrives, RegValue::Text("C: "), REG_SZ);
         WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kRunning, RegValue::Boolean(false), REG_DWORD);
+        WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kShowCloseWindows, RegValue::Text("F"), REG_SZ);
     }
     HWND MainWindow(VantroProcess& vantro) { return vantro.WaitForWindow("VantroMain", kTitle, 20000); }
 
@@ -63,10 +68,14 @@ TEST_F(VantroExeTest, FirstStartAsksForDiscsOutThenShowsTheMainWindow) {
     // checked in-process. Here: the window has its menu bar.
     EXPECT_NE(nullptr, GetMenu(main));
 
-    // Closed by another program: the orderly end.
+    // Closed by another program: the orderly end, through the close notice.
     PostMessageA(main, WM_CLOSE, 0, 0);
-    ASSERT_TRUE(vantro.WaitForExit(20000));
+    HWND notice = vantro.WaitForWindow("VantroCloseMessage", kTitle, 20000);
+    ASSERT_NE(nullptr, notice) << "the close notice did not appear";
+    EXPECT_FALSE(vantro.WaitForExit(500)) << "it waits for its OK";
     EXPECT_EQ(RegValue::Integer(0), Setting(store::kRunning));
+    PostMessageA(FindWindowExA(notice, nullptr, "Button", "OK"), BM_CLICK, 0, 0);
+    ASSERT_TRUE(vantro.WaitForExit(20000));
 }
 
 TEST_F(VantroExeTest, TheCloseBoxKeepsItRunningAndAKilledRunShowsTheCrashDisplay) {
@@ -140,4 +149,68 @@ TEST_F(VantroExeTest, TasksWrittenWithTheRegToolAreLaunchedAtTheirMinute) {
 
     PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(vantro.WaitForExit(20000));
+}
+
+namespace {
+
+// The visible main window of whichever process shows it.
+HWND WaitForAnyMainWindow(DWORD ms) {
+    DWORD until = GetTickCount() + ms;
+    do {
+        HWND main = FindWindowA("VantroMain", kTitle.c_str());
+        if (main && IsWindowVisible(main)) return main;
+        Sleep(100);
+    } while (static_cast<LONG>(until - GetTickCount()) > 0);
+    return nullptr;
+}
+
+int CountProcesses(const char* exeName) {
+    UniqueKernelHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    int count = 0;
+    for (BOOL more = Process32First(snapshot.get(), &entry); more; more = Process32Next(snapshot.get(), &entry))
+        count += lstrcmpiA(entry.szExeFile, exeName) == 0;
+    return count;
+}
+
+}  // namespace
+
+TEST_F(VantroExeTest, TaskExeStartsVantroAndLaterBringsItBackFromTheTray) {
+    UsedStore();
+    WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kPath, RegValue::Text(vantro.Folder()), REG_SZ);
+    const std::string task = "\"" + vantro.Folder() + "\\task.exe\"";
+    ASSERT_EQ(0u, RunToEnd(task));
+    HWND main = WaitForAnyMainWindow(20000);
+    ASSERT_NE(nullptr, main) << "task.exe did not start Vantro";
+    DWORD processId = 0;
+    GetWindowThreadProcessId(main, &processId);
+    UniqueKernelHandle started(OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, processId));
+    struct KillAtEnd {
+        HANDLE process;
+        ~KillAtEnd() {
+            if (WaitForSingleObject(process, 0) == WAIT_TIMEOUT) TerminateProcess(process, 9);
+        }
+    } killAtEnd{started.get()};
+
+    PostMessageA(main, WM_SYSCOMMAND, SC_CLOSE, 0);  // into the tray
+    for (int i = 0; i < 50 && IsWindowVisible(main); ++i) Sleep(100);
+    ASSERT_FALSE(IsWindowVisible(main));
+    ASSERT_EQ(0u, RunToEnd(task));
+    EXPECT_EQ(main, WaitForAnyMainWindow(10000)) << "the same window came back";
+    Sleep(2000);  // a second copy would have started by now
+    EXPECT_EQ(1, CountProcesses("Vantro.exe"));
+
+    // Its about box shows the version from the program's version resource.
+    PostMessageA(main, WM_COMMAND, menu_ids::kAbout, 0);
+    DWORD until = GetTickCount() + 10000;
+    HWND about = nullptr;
+    while (!(about = FindWindowA("VantroAbout", "About Vantro")) && static_cast<LONG>(until - GetTickCount()) > 0)
+        Sleep(100);
+    ASSERT_NE(nullptr, about);
+    EXPECT_NE(nullptr, FindWindowExA(about, nullptr, "Static", "Version 1.5.0"));
+    PostMessageA(about, WM_CLOSE, 0, 0);
+
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(started.get(), 20000));
 }
