@@ -2,6 +2,7 @@
 
 #include "app/AppContext.h"
 #include "platform/ErrorText.h"
+#include "platform/IsFile.h"
 #include "scheduler/ShellOpen.h"
 
 namespace {
@@ -14,11 +15,6 @@ std::string CaptionOf(HWND window) {
     char caption[256] = "";
     if (window) GetWindowTextA(window, caption, sizeof caption);
     return caption;
-}
-
-bool IsFile(const std::string& name) {
-    DWORD attributes = GetFileAttributesA(name.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 // The shell's old result numbers as the Win32 errors they stand for.

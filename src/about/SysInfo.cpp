@@ -1,17 +1,13 @@
 #include "about/SysInfo.h"
 
 #include "app/AppContext.h"
+#include "platform/IsFile.h"
 #include "platform/UniqueHandle.h"
 #include "store/StoreLayout.h"
 
 namespace {
 
 constexpr const char* kUnavailable = "System Information Is Unavailable At This Time";
-
-bool IsFile(const std::string& name) {
-    DWORD attributes = GetFileAttributesA(name.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 // The tool's full file name from the registry; empty when it is not registered.
 std::string SysInfoProgram() {
