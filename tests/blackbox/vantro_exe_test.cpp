@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <tlhelp32.h>
 
+#include <functional>
 #include <string>
 
 #include "VantroProcess.h"
@@ -153,15 +154,10 @@ TEST_F(VantroExeTest, TasksWrittenWithTheRegToolAreLaunchedAtTheirMinute) {
 
 namespace {
 
-// The visible main window of whichever process shows it.
-HWND WaitForAnyMainWindow(DWORD ms) {
-    DWORD until = GetTickCount() + ms;
-    do {
-        HWND main = FindWindowA("VantroMain", kTitle.c_str());
-        if (main && IsWindowVisible(main)) return main;
-        Sleep(100);
-    } while (static_cast<LONG>(until - GetTickCount()) > 0);
-    return nullptr;
+bool WaitUntil(const std::function<bool()>& done, DWORD ms) {
+    for (DWORD until = GetTickCount() + ms; !done(); Sleep(100))
+        if (static_cast<LONG>(until - GetTickCount()) <= 0) return false;
+    return true;
 }
 
 int CountProcesses(const char* exeName) {
@@ -181,33 +177,29 @@ TEST_F(VantroExeTest, TaskExeStartsVantroAndLaterBringsItBackFromTheTray) {
     WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kPath, RegValue::Text(vantro.Folder()), REG_SZ);
     const std::string task = "\"" + vantro.Folder() + "\\task.exe\"";
     ASSERT_EQ(0u, RunToEnd(task));
-    HWND main = WaitForAnyMainWindow(20000);
-    ASSERT_NE(nullptr, main) << "task.exe did not start Vantro";
+    HWND main = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (main = FindWindowA("VantroMain", kTitle.c_str())) && IsWindowVisible(main); },
+                          20000))
+        << "task.exe did not start Vantro";
     DWORD processId = 0;
     GetWindowThreadProcessId(main, &processId);
     UniqueKernelHandle started(OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, processId));
     struct KillAtEnd {
         HANDLE process;
-        ~KillAtEnd() {
-            if (WaitForSingleObject(process, 0) == WAIT_TIMEOUT) TerminateProcess(process, 9);
-        }
+        ~KillAtEnd() { TerminateProcess(process, 9); }  // fails harmlessly once it has ended
     } killAtEnd{started.get()};
 
     PostMessageA(main, WM_SYSCOMMAND, SC_CLOSE, 0);  // into the tray
-    for (int i = 0; i < 50 && IsWindowVisible(main); ++i) Sleep(100);
-    ASSERT_FALSE(IsWindowVisible(main));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(main); }, 5000));
     ASSERT_EQ(0u, RunToEnd(task));
-    EXPECT_EQ(main, WaitForAnyMainWindow(10000)) << "the same window came back";
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(main); }, 10000)) << "the window came back";
     Sleep(2000);  // a second copy would have started by now
     EXPECT_EQ(1, CountProcesses("Vantro.exe"));
 
     // Its about box shows the version from the program's version resource.
     PostMessageA(main, WM_COMMAND, menu_ids::kAbout, 0);
-    DWORD until = GetTickCount() + 10000;
     HWND about = nullptr;
-    while (!(about = FindWindowA("VantroAbout", "About Vantro")) && static_cast<LONG>(until - GetTickCount()) > 0)
-        Sleep(100);
-    ASSERT_NE(nullptr, about);
+    ASSERT_TRUE(WaitUntil([&] { return (about = FindWindowA("VantroAbout", "About Vantro")) != nullptr; }, 10000));
     EXPECT_NE(nullptr, FindWindowExA(about, nullptr, "Static", "Version 1.5.0"));
     PostMessageA(about, WM_CLOSE, 0, 0);
 

@@ -5,8 +5,8 @@
 
 #include "integration/CloseMessage.h"
 #include "support/VantroTest.h"
+#include "support/WhenShown.h"
 #include "tray/SysTray32.h"
-#include "ui/Timer.h"
 
 namespace {
 
@@ -21,52 +21,28 @@ protected:
     }
     ~CloseMessageTest() override { DestroyWindow(owner); }
 
-    // Shows the notice; while it is open `act` runs once, then OK is pressed. True
-    // when the notice was seen.
+    // Shows the notice; while it is open `act` runs, then OK is pressed. True when
+    // the notice was seen.
     bool ShowNotice(const std::function<void(HWND)>& act = {}) {
-        bool seen = false;
-        ui::Timer probe(20, true);
-        probe.OnTimer = [&] {
-            HWND notice = FindWindowA("VantroCloseMessage", nullptr);
-            if (!notice || !IsWindowVisible(notice)) return;
-            probe.SetEnabled(false);
-            seen = true;
+        WhenShown probe("VantroCloseMessage", [&](HWND notice) {
             if (act) act(notice);
             Click(notice, "OK");
-        };
+        });
         programEnd.ends.clear();
         ShowCloseMessage(context, owner, controls.mnuRunOnStart);
         EXPECT_TRUE(programEnd.Ended()) << "every way through the notice ends the program";
-        return seen;
+        return probe.Times() > 0;
     }
-    static HWND Box(HWND notice, const char* caption) { return FindWindowExA(notice, nullptr, "Button", caption); }
-    static void Click(HWND notice, const char* caption) { SendMessageA(Box(notice, caption), BM_CLICK, 0, 0); }
     static bool Ticked(HWND notice, const char* caption) {
-        return SendMessageA(Box(notice, caption), BM_GETCHECK, 0, 0) == BST_CHECKED;
+        return SendMessageA(FindWindowExA(notice, nullptr, "Button", caption), BM_GETCHECK, 0, 0) == BST_CHECKED;
     }
-    static void SetShowCloseWindows(const char* value) {
-        WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kShowCloseWindows, RegValue::Text(value), REG_SZ);
-    }
-    static RegValue ShowCloseWindows() {
-        return ReadKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kShowCloseWindows);
-    }
-    static RegValue RunEntry() { return ReadKeyValue(HKEY_LOCAL_MACHINE, store::kRunKey, store::kRunEntry); }
+    static RegValue Setting(const char* key, const char* name) { return ReadKeyValue(HKEY_LOCAL_MACHINE, key, name); }
 
     MainControls controls;
     HWND owner = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
 };
 
-TEST_F(CloseMessageTest, ShownUnlessSwitchedOffWithFInEitherCase) {
-    EXPECT_TRUE(ShowNotice()) << "no value";
-    for (const char* value : {"", "T", "No", "f", "F"}) {
-        SCOPED_TRACE(value);
-        SetShowCloseWindows(value);
-        bool off = value == std::string("f") || value == std::string("F");
-        EXPECT_EQ(!off, ShowNotice());
-    }
-}
-
-TEST_F(CloseMessageTest, OnlyOkClosesItAndShowAgainIsWrittenAtOnce) {
+TEST_F(CloseMessageTest, OnlyOkClosesItAndShowAgainIsWrittenAtOnceThenFOrFEndsWithoutIt) {
     AddTrayIcon(owner, LoadIconA(nullptr, IDI_APPLICATION), "Vantro");
     NOTIFYICONDATAA icon{};
     icon.cbSize = sizeof icon;
@@ -75,63 +51,57 @@ TEST_F(CloseMessageTest, OnlyOkClosesItAndShowAgainIsWrittenAtOnce) {
     ASSERT_TRUE(Shell_NotifyIconA(NIM_MODIFY, &icon)) << "the icon is in the tray before";
 
     bool iconGone = false, ticked = false, openAfterClosing = false;
-    std::string caption;
+    char caption[64] = "";
     RegValue unticked, tickedAgain;
-    bool seen = ShowNotice([&](HWND notice) {
+    ASSERT_TRUE(ShowNotice([&](HWND notice) {  // no value yet
         iconGone = !Shell_NotifyIconA(NIM_MODIFY, &icon);
-        char text[64] = "";
-        GetWindowTextA(notice, text, sizeof text);
-        caption = text;
+        GetWindowTextA(notice, caption, sizeof caption);
         ticked = Ticked(notice, kShowAgain);
-        // The close box, a close from code and Escape do nothing.
+        // The close box and Escape do nothing.
         SendMessageA(notice, WM_SYSCOMMAND, SC_CLOSE, 0);
-        SendMessageA(notice, WM_CLOSE, 0, 0);
         SendMessageA(notice, WM_COMMAND, IDCANCEL, 0);
         openAfterClosing = IsWindowVisible(notice) && !programEnd.Ended();
         Click(notice, kShowAgain);
-        unticked = ShowCloseWindows();
+        unticked = Setting(store::kProgramKey, store::kShowCloseWindows);
         Click(notice, kShowAgain);
-        tickedAgain = ShowCloseWindows();
-        Click(notice, kShowAgain);
-    });
-    ASSERT_TRUE(seen);
-    EXPECT_TRUE(iconGone);
-    EXPECT_EQ("Vantro 1.5", caption);
-    EXPECT_TRUE(ticked);
-    EXPECT_TRUE(openAfterClosing);
+        tickedAgain = Setting(store::kProgramKey, store::kShowCloseWindows);
+    }));
+    EXPECT_TRUE(iconGone && ticked && openAfterClosing);
+    EXPECT_STREQ("Vantro 1.5", caption);
     EXPECT_EQ(RegValue::Text("F"), unticked);
     EXPECT_EQ(RegValue::Text("T"), tickedAgain);
-    EXPECT_EQ(RegValue::Text("F"), ShowCloseWindows());
-    EXPECT_FALSE(ShowNotice()) << "not shown again";
+
+    for (auto [value, shown] : {std::pair{"T", true}, {"f", false}, {"F", false}}) {
+        SCOPED_TRACE(value);
+        WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kShowCloseWindows, RegValue::Text(value), REG_SZ);
+        EXPECT_EQ(shown, ShowNotice());
+    }
 }
 
 TEST_F(CloseMessageTest, StartWithWindowsFollowsTheMenusCheckMark) {
     const std::string on = folder.Path() + "\\Vantro.exe";
-    bool ticked = true;
-    auto look = [&](HWND notice) { ticked = Ticked(notice, kStartWithWindows); };
+    std::string seen;  // the box as the notice opens, and the Run entry after
+    auto entry = [&] {
+        RegValue value = Setting(store::kRunKey, store::kRunEntry);
+        seen += value.IsEmpty() ? "none; " : "\"" + value.AsText() + "\"; ";
+    };
+    auto look = [&](HWND notice) { seen += Ticked(notice, kStartWithWindows) ? "ticked " : "unticked "; };
 
-    // Menu unticked: the box opens unticked and the entry goes...
     WriteKeyValue(HKEY_LOCAL_MACHINE, store::kRunKey, store::kRunEntry, RegValue::Text(on), REG_SZ);
-    ASSERT_TRUE(ShowNotice(look));
-    EXPECT_FALSE(ticked);
-    EXPECT_EQ(RegValue::Kind::Empty, RunEntry().kind());
-    // ...and when there is none to remove, an empty one says "off".
-    ASSERT_TRUE(ShowNotice());
-    EXPECT_EQ(RegValue::Kind::Text, RunEntry().kind());
-    EXPECT_EQ("", RunEntry().AsText());
-
-    // Menu ticked: the box opens ticked, the entry is left alone until the user clicks.
+    ASSERT_TRUE(ShowNotice(look));  // menu unticked: the entry goes...
+    entry();
+    ASSERT_TRUE(ShowNotice(look));  // ...and with none to remove, an empty one says "off"
+    entry();
     controls.mnuRunOnStart.SetChecked(true);
-    RegValue afterOff;
-    ASSERT_TRUE(ShowNotice([&](HWND notice) {
+    ASSERT_TRUE(ShowNotice([&](HWND notice) {  // menu ticked: nothing changes until the user clicks
         look(notice);
+        entry();
         Click(notice, kStartWithWindows);
-        afterOff = RunEntry();
+        entry();
         Click(notice, kStartWithWindows);
     }));
-    EXPECT_TRUE(ticked);
-    EXPECT_EQ(RegValue::Kind::Empty, afterOff.kind());
-    EXPECT_EQ(RegValue::Text(on), RunEntry());
+    entry();
+    EXPECT_EQ("unticked none; unticked \"\"; ticked \"\"; none; \"" + on + "\"; ", seen);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "mainwindow/frmMain.h"
 #include "platform/ErrorText.h"
 #include "support/VantroTest.h"
+#include "support/WhenShown.h"
 #include "ui/Timer.h"
 
 namespace {
@@ -21,15 +22,6 @@ const std::string kSecondCopy =
 
 class StartupTest : public VantroTest {
 protected:
-    StartupTest() {
-        // Every orderly exit shows the close notice: answer it as a user would.
-        answerNotice.OnTimer = [this] {
-            HWND notice = FindWindowA("VantroCloseMessage", nullptr);
-            if (!notice || !IsWindowVisible(notice)) return;
-            ++notices;
-            SendMessageA(FindWindowExA(notice, nullptr, "Button", "OK"), BM_CLICK, 0, 0);
-        };
-    }
 
     // One start of the program; the previous window object goes as a killed process
     // would, writing nothing.
@@ -48,8 +40,8 @@ protected:
     }
 
     std::unique_ptr<frmMain> window;
-    ui::Timer answerNotice{20, true};
-    int notices = 0;
+    // Every orderly exit shows the close notice: answer it as a user would.
+    WhenShown notices{"VantroCloseMessage", [](HWND notice) { Click(notice, "OK"); }, false};
 };
 
 TEST_F(StartupTest, FirstStartCreatesTheStoreAndProbesTheDrivesOnce) {
@@ -127,7 +119,7 @@ TEST_F(StartupTest, TheCloseBoxHidesWhileFileCloseWmCloseAndSessionEndWriteRunni
     for (size_t way = 0; way < ways.size(); ++way) {
         SCOPED_TRACE(way);
         programEnd.ends.clear();
-        notices = 0;
+        int noticesBefore = notices.Times();
         frmMain& main = way ? Start() : first;
         main.Show();
         ways[way](main);
@@ -135,7 +127,7 @@ TEST_F(StartupTest, TheCloseBoxHidesWhileFileCloseWmCloseAndSessionEndWriteRunni
         EXPECT_FALSE(main.IsVisible());
         EXPECT_EQ(RegValue::Integer(0), Setting(store::kRunning));
         // A log-off is not held up by a dialog.
-        EXPECT_EQ(way < 2 ? 1 : 0, notices);
+        EXPECT_EQ(way < 2 ? 1 : 0, notices.Times() - noticesBefore);
     }
 }
 
