@@ -59,6 +59,7 @@ TEST_F(AboutTest, ItsTextsButtonsAndHelpAndThePointerComesBackWhenTheShellFails)
     EXPECT_EQ("mailto:support@example.com?subject=Priority:Question from Vantro", launcher.launches[0].commandLine);
     EXPECT_EQ("https://www.example.com/vantro/", launcher.launches[1].commandLine);
     EXPECT_EQ(about.hwnd(), launcher.launches[0].owner);
+    EXPECT_EQ(SW_SHOWNORMAL, launcher.launches[0].showCommand) << "a mail window that can be seen";
     EXPECT_EQ(LoadCursor(nullptr, IDC_WAIT), during);
     EXPECT_EQ(arrow, GetCursor());
     EXPECT_TRUE(prompts.asked.empty()) << "a link that does not open says nothing";

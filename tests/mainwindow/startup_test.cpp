@@ -108,7 +108,10 @@ TEST_F(StartupTest, TheCloseBoxHidesWhileFileCloseWmCloseAndSessionEndWriteRunni
 
     const std::vector<std::function<void(frmMain&)>> ways = {
         [this](frmMain& main) { Command(main.Controls().mnuExit); },
-        [](frmMain& main) { SendMessageA(main.hwnd(), WM_CLOSE, 0, 0); },
+        [](frmMain& main) {
+            PostMessageA(main.hwnd(), WM_CLOSE, 0, 0);  // arrives while the notice is open
+            SendMessageA(main.hwnd(), WM_CLOSE, 0, 0);
+        },
         [this](frmMain& main) {
             EXPECT_TRUE(SendMessageA(main.hwnd(), WM_QUERYENDSESSION, 0, 0));
             SendMessageA(main.hwnd(), WM_ENDSESSION, FALSE, 0);  // cancelled: runs on
