@@ -10,7 +10,6 @@
 #include "platform/ErrorText.h"
 #include "support/VantroTest.h"
 #include "support/WhenShown.h"
-#include "ui/Timer.h"
 
 namespace {
 
@@ -138,14 +137,9 @@ TEST_F(StartupTest, AStartAfterAKilledRunShowsTheCrashDisplayAndKeepsTheFlag) {
     Start();
     CreateKey(HKEY_LOCAL_MACHINE, store::TaskKey("Backup"));
     // The display runs its own loop during the start: look for it from a timer.
-    bool shown = false;
-    ui::Timer watch(20, true);
-    watch.OnTimer = [&] {
-        HWND display = FindWindowA("VantroFixRegistry", "Vantro");
-        shown = shown || (display && IsWindowVisible(display));
-    };
+    WhenShown display("VantroFixRegistry", {});
     Start();  // the first was killed: "Running" is still -1
-    EXPECT_TRUE(shown) << "the crash display appeared";
+    EXPECT_EQ(1, display.Times()) << "the crash display appeared";
     EXPECT_EQ(nullptr, FindWindowA("VantroFixRegistry", nullptr)) << "and closed itself";
     EXPECT_EQ(RegValue::Integer(-1), Setting(store::kRunning));
     EXPECT_EQ(std::vector<std::string>{"Backup"}, ListSubKeys(HKEY_LOCAL_MACHINE, store::kTasksKey));
