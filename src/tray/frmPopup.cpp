@@ -61,15 +61,7 @@ frmPopup::frmPopup(AppContext& context, PopupOwner owner)
     : Form({"VantroPopup", "Vantro", kWidthTwips, kHeightTwips, WS_POPUP | WS_BORDER, WS_EX_TOOLWINDOW | WS_EX_TOPMOST,
             nullptr, false},
            kControls),
-      menu(kMenu),
-      mnuRestore(menu.Item("mnuRestore")),
-      mnuMinimize(menu.Item("mnuMinimize")),
-      mnuAbout(menu.Item("mnuAbout")),
-      mnuHelp(menu.Item("mnuHelp")),
-      mnuBetaTesters(menu.Item("mnuBetaTesters")),
-      mnuWebSite(menu.Item("mnuWebSite")),
-      mnuErrorReport(menu.Item("mnuErrorReport")),
-      mnuClose(menu.Item("mnuClose")),
+      menu_(kMenu),
       ctx_(context),
       owner_(std::move(owner)) {
     strip_.reset(LoadPopupStrip(ctx_.app.Instance()));
@@ -92,14 +84,12 @@ void frmPopup::Timer1_Timer() {
     // Off first: the menu runs a loop of its own, in which the timer would fire again.
     Timer1.SetEnabled(false);
     bool inTray = owner_.Minimized && owner_.Minimized();
-    mnuAbout.SetEnabled(inTray);
-    mnuBetaTesters.SetEnabled(inTray);
-    mnuRestore.SetEnabled(inTray);
-    mnuMinimize.SetEnabled(!inTray);
+    for (const char* item : {"mnuAbout", "mnuBetaTesters", "mnuRestore"}) menu_.Item(item).SetEnabled(inTray);
+    menu_.Item("mnuMinimize").SetEnabled(!inTray);
 
     POINT at{ui::TwipsToPixelsX(kMenuXTwips, Dpi()), ui::TwipsToPixelsY(kMenuYTwips, Dpi())};
     ClientToScreen(hwnd(), &at);
-    UINT chosen = static_cast<UINT>(TrackPopupMenuEx(menu.Item("mnuMenu").SubMenu(),
+    UINT chosen = static_cast<UINT>(TrackPopupMenuEx(menu_.Item("mnuMenu").SubMenu(),
                                                      TPM_CENTERALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY,
                                                      at.x, at.y, hwnd(), nullptr));
     // Lets the next menu close when the user clicks elsewhere.

@@ -39,16 +39,6 @@ public:
     void mnuErrorReport_Click();
     void mnuClose_Click();
 
-    ui::Menu menu;
-    ui::MenuItem& mnuRestore;
-    ui::MenuItem& mnuMinimize;
-    ui::MenuItem& mnuAbout;
-    ui::MenuItem& mnuHelp;
-    ui::MenuItem& mnuBetaTesters;
-    ui::MenuItem& mnuWebSite;
-    ui::MenuItem& mnuErrorReport;
-    ui::MenuItem& mnuClose;
-
 protected:
     void Form_Unload() override { Timer1.SetEnabled(false); }
 
@@ -57,6 +47,7 @@ private:
     void RunCommand(UINT id);
     void HideSelf();
 
+    ui::Menu menu_;
     AppContext& ctx_;
     PopupOwner owner_;
     ui::Timer Timer1{1, false};

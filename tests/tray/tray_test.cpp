@@ -30,12 +30,16 @@ protected:
     static void Press(HWND menu, std::initializer_list<WPARAM> keys) {
         for (WPARAM key : keys) PostMessageA(menu, WM_KEYDOWN, key, 0);
     }
-    std::string Offered() {
+    // The open menu as the user sees it: items in order, greyed ones marked.
+    static std::string Offered(HWND menuWindow) {
+        HMENU menu = reinterpret_cast<HMENU>(SendMessageA(menuWindow, MN_GETHMENU, 0, 0));
         std::string offered;
-        frmPopup& p = main.Popup();
-        for (ui::MenuItem* item : {&p.mnuRestore, &p.mnuMinimize, &p.mnuAbout, &p.mnuHelp, &p.mnuBetaTesters,
-                                   &p.mnuWebSite, &p.mnuErrorReport, &p.mnuClose})
-            if (item->Enabled()) offered += item->Caption() + "|";
+        for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+            char text[64] = "";
+            GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+            UINT state = GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION);
+            offered += std::string(state & MF_SEPARATOR ? "-" : text) + (state & MF_GRAYED ? "~" : "") + "|";
+        }
         return offered;
     }
 
@@ -50,14 +54,15 @@ TEST_F(TrayTest, ThePopupOffersWhatTheWindowsStateAllowsIgnoresASecondRightClick
         ui::TwipsRect placed{};
         bool openAfterSecondClick = false;
         RightClick([&](HWND menu) {
-            offered = Offered();
+            offered = Offered(menu);
             placed = main.Popup().Bounds();
             SendMessageA(main.hwnd(), WM_TRAYICON, kTrayIconId, WM_RBUTTONUP);
             openAfterSecondClick = IsWindowVisible(menu) && main.Popup().IsVisible();
             EndMenu();  // dismissed without a choice
         });
-        EXPECT_EQ(inTray ? "Restore|About Vantro|Help|Our BetaTesters|Vantro Web|Vantro Error Report|Close Vantro|"
-                         : "Minimize|Help|Vantro Web|Vantro Error Report|Close Vantro|",
+        // "~": greyed.
+        EXPECT_EQ(inTray ? "Restore|Minimize~|-|About Vantro|Help|-|Our BetaTesters|-|Vantro Web|Vantro Error Report|-|Close Vantro|"
+                         : "Restore~|Minimize|-|About Vantro~|Help|-|Our BetaTesters~|-|Vantro Web|Vantro Error Report|-|Close Vantro|",
                   offered);
         EXPECT_TRUE(openAfterSecondClick);
         EXPECT_NEAR(ui::Screen::Width() - 2950, placed.left, 30);
