@@ -16,6 +16,8 @@ protected:
         WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kDrives, RegValue::Text("C: "), REG_SZ);
         WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kNetworked, RegValue::Integer(1), REG_DWORD);
         WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kRemoteIP, RegValue::Text(server.Address()), REG_SZ);
+        // The exit ends without the close notice, which would wait for its OK.
+        WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kShowCloseWindows, RegValue::Text("F"), REG_SZ);
     }
     ~LoopbackTest() override { CoUninitialize(); }
 
