@@ -13,6 +13,7 @@
 #include "mainwindow/MenuIds.h"
 #include "mainwindow/ProgramName.h"
 #include "remote/OLEConnection.h"
+#include "store/CrashFlag.h"
 #include "store/FixRegistry.h"
 #include "store/RegistrySets.h"
 #include "store/StoreAccess.h"
@@ -113,11 +114,10 @@ void frmMain::Form_Load() {
     WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kPath,
                   RegValue::Text(ctx_.app.Path()), REG_SZ);
 
-    if (ReadKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kRunning).IsTrue()) {
+    if (store::ReadRunningFlag()) {
         ShowFixRegistry(hwnd());
     } else {
-        WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kRunning, RegValue::Boolean(true),
-                      REG_DWORD);
+        store::WriteRunningFlag(true);
     }
 
     AddTrayIcon(hwnd(), icon_.get(), Caption());
@@ -213,8 +213,7 @@ void frmMain::OrderlyExit(bool showNotice) {
     if (ended_ || (exiting_ && showNotice)) return;
     exiting_ = true;
     Hide();
-    WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kRunning, RegValue::Boolean(false),
-                  REG_DWORD);
+    store::WriteRunningFlag(false);
     // Everything held is let go here: the notice ends the program itself, so the
     // attachment is withdrawn before it.
     ReleaseRemote(remote_);
