@@ -14,6 +14,7 @@
 #include "scheduler/Scheduler.h"
 #include "store/RegistrySets.h"
 #include "store/StoreLayout.h"
+#include "store/TaskRecord.h"
 #include "support/Doubles.h"
 #include "support/ScratchRegistry.h"
 
@@ -36,14 +37,10 @@ double BestMs(const std::function<void()>& work) {
 void FillStore(int count) {
     CreateKey(HKEY_LOCAL_MACHINE, store::kTasksKey);
     for (int i = 0; i < count; ++i) {
-        const std::string key = store::TaskKey("Task " + std::to_string(i));
-        CreateKey(HKEY_LOCAL_MACHINE, key);
-        WriteKeyValue(HKEY_LOCAL_MACHINE, key, store::kLocation, RegValue::Text("C:\\bin\\job.exe /n " + std::to_string(i)), REG_SZ);
-        WriteKeyValue(HKEY_LOCAL_MACHINE, key, store::kDaysOfTheWeek, RegValue::Text("Fri,Wed,Mon"), REG_SZ);
-        WriteKeyValue(HKEY_LOCAL_MACHINE, key, store::kStartDate, RegValue::Text("12/04/1998"), REG_SZ);
-        WriteKeyValue(HKEY_LOCAL_MACHINE, key, store::kStartTime, RegValue::Text("07:05 PM"), REG_SZ);
-        WriteKeyValue(HKEY_LOCAL_MACHINE, key, store::kRunOnce, RegValue::Boolean(false), REG_DWORD);
-        WriteKeyValue(HKEY_LOCAL_MACHINE, key, store::kPaused, RegValue::Boolean(i % 10 == 0), REG_DWORD);
+        const std::string name = "Task " + std::to_string(i);
+        store::WriteTask({.name = name, .location = "C:\\bin\\job.exe /n " + std::to_string(i),
+                          .startDate = "12/04/1998", .startTime = "07:05 PM", .days = "Fri,Wed,Mon"});
+        store::WriteTaskPaused(name, i % 10 == 0);
     }
 }
 

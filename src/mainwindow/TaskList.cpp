@@ -7,6 +7,7 @@
 #include "platform/DateTimeText.h"
 #include "store/RegistrySets.h"
 #include "store/StoreLayout.h"
+#include "store/TaskRecord.h"
 
 namespace {
 
@@ -18,10 +19,6 @@ struct Heading {
 };
 constexpr Heading kHeadings[] = {
     {kPausedMark, 200}, {"Name of Program", 2000}, {"Start Time", 2000}, {"Path of Program", 6000}};
-
-std::string ReadTaskText(const std::string& key, const char* value) {
-    return ReadKeyValue(HKEY_LOCAL_MACHINE, key, value).AsText();
-}
 
 }  // namespace
 
@@ -58,20 +55,15 @@ void TaskList::LoadTaskGrid() {
 
 void TaskList::LoadTaskRow(const std::string& name) {
     if (name.empty() || name.find(',') != std::string::npos) return;
-    const std::string key = store::TaskKey(name);
-    bool paused = ReadKeyValue(HKEY_LOCAL_MACHINE, key, store::kPaused).IsTrue();
-    std::string start = ReadTaskText(key, store::kStartDate) + " at " + ReadTaskText(key, store::kStartTime);
-    std::string location = ReadTaskText(key, store::kLocation);
-    std::string days = ReadTaskText(key, store::kDaysOfTheWeek);
-
+    store::TaskRecord task = store::ReadTask(name);
     GridModel& grid = c_.grdProgram;
     grid.SetRows(grid.Rows() + 1);
-    grid.SetRowTexts(grid.Rows() - 1, {paused ? kPausedMark : "", name, start, location, days});
+    grid.SetRowTexts(grid.Rows() - 1, {task.paused ? kPausedMark : "", name,
+                                       task.startDate + " at " + task.startTime, task.location, task.days});
 }
 
 void TaskList::DeleteTask(const std::string& name) {
-    // An empty name would address the tasks key itself.
-    if (!name.empty()) DeleteKeyTree(HKEY_LOCAL_MACHINE, store::TaskKey(name));
+    store::DeleteTaskRecord(name);
     LoadTaskGrid();
 }
 
@@ -87,7 +79,7 @@ void TaskList::grdProgram_MouseDown() {
         return;
     }
     ShowPauseItems(grid.TrimmedText(row, kPausedCol) == kPausedMark);
-    std::string lastRan = ReadTaskText(store::TaskKey(grid.TrimmedText(row, kNameCol)), store::kLastRan);
+    std::string lastRan = store::ReadTask(grid.TrimmedText(row, kNameCol)).lastRan;
     c_.txtStatus.SetText(lastRan.empty() ? "Last ran was NEVER" : "Last ran " + lastRan);
 }
 

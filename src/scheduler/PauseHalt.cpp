@@ -1,7 +1,6 @@
 #include "platform/DateTimeText.h"
 #include "scheduler/Scheduler.h"
-#include "store/RegistrySets.h"
-#include "store/StoreLayout.h"
+#include "store/TaskRecord.h"
 
 using namespace task_grid;
 
@@ -16,7 +15,7 @@ void Scheduler::SetPaused(bool paused) {
     if (row < 1 || row >= grid.Rows()) return;
     std::string name = grid.TrimmedText(row, kNameCol);
     grid.SetTextMatrix(row, kPausedCol, paused ? kPausedMark : "");
-    WriteKeyValue(HKEY_LOCAL_MACHINE, store::TaskKey(name), store::kPaused, RegValue::Boolean(paused), REG_DWORD);
+    store::WriteTaskPaused(name, paused);
     tasks_.ShowPauseItems(paused);
 }
 

@@ -6,6 +6,7 @@
 #include "scheduler/Scheduler.h"
 #include "store/RegistrySets.h"
 #include "store/StoreLayout.h"
+#include "store/TaskRecord.h"
 
 using namespace task_grid;
 
@@ -79,7 +80,7 @@ void Scheduler::LaunchIfDue(const due::TaskRow& task, const DateTime& now) {
         return;
     }
 
-    bool runOnce = ReadKeyValue(HKEY_LOCAL_MACHINE, store::TaskKey(task.name), store::kRunOnce).IsTrue();
+    bool runOnce = store::ReadTask(task.name).runOnce;
     if (!runOnce && !due::RunsToday(task.days, now.date())) return;
     launched_.Remember(task.name, now);
     if (kind == due::TaskKind::Message) {

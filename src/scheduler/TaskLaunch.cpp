@@ -5,8 +5,8 @@
 #include "scheduler/CommandLine.h"
 #include "scheduler/MessageFile.h"
 #include "scheduler/Scheduler.h"
-#include "store/RegistrySets.h"
 #include "store/StoreLayout.h"
+#include "store/TaskRecord.h"
 
 using namespace task_grid;
 
@@ -64,8 +64,7 @@ void Scheduler::StartWithFallback(const std::string& commandLine, int showComman
 }
 
 void Scheduler::StampLaunch(const std::string& name, const DateTime& now) {
-    WriteKeyValue(HKEY_LOCAL_MACHINE, store::TaskKey(name), store::kLastRan,
-                  RegValue::Text(datetext::LaunchStamp(now)), REG_SZ);
+    store::WriteTaskLastRan(name, datetext::LaunchStamp(now));
 }
 
 void Scheduler::SetStatus(const char* what, const std::string& name, const DateTime& now) {

@@ -18,8 +18,8 @@ TEST_F(TaskListTest, EmptyStoreLeavesTheHeadingsAndRetimesTheTickWithoutStarting
 }
 
 TEST_F(TaskListTest, RowsShowTheStoredRecordsAndEmptyCellsForMissingValues) {
-    WriteTask({.name = "Backup", .location = "C:\\bin\\backup.exe /all", .days = "Fri,Mon"});
-    WriteTask({.name = "Call", .location = "MSG:Hi", .startDate = "01/02/2003", .startTime = "09:30 AM",
+    AddTask({.name = "Backup", .location = "C:\\bin\\backup.exe /all", .days = "Fri,Mon"});
+    AddTask({.name = "Call", .location = "MSG:Hi", .startDate = "01/02/2003", .startTime = "09:30 AM",
                .runOnce = true, .paused = true});
     CreateKey(HKEY_LOCAL_MACHINE, store::TaskKey("Bare"));
     int rebuilds = 0;
@@ -39,7 +39,7 @@ TEST_F(TaskListTest, RowsShowTheStoredRecordsAndEmptyCellsForMissingValues) {
 }
 
 TEST_F(TaskListTest, RebuildFindingTasksRestartsStoppedTimersUnlessHalted) {
-    WriteTask({.name = "Backup", .location = "C:\\backup.exe"});
+    AddTask({.name = "Backup", .location = "C:\\backup.exe"});
     clock.now.second = 20;
     tasks.LoadTaskGrid();
     EXPECT_TRUE(controls.Timer1.Enabled() && controls.Timer2.Enabled());
@@ -53,8 +53,8 @@ TEST_F(TaskListTest, RebuildFindingTasksRestartsStoppedTimersUnlessHalted) {
 }
 
 TEST_F(TaskListTest, DeleteTaskRemovesTheRecordAndItsRowAndNothingWithoutAName) {
-    WriteTask({.name = "Backup", .location = "C:\\backup.exe"});
-    WriteTask({.name = "Clean", .location = "C:\\clean.exe"});
+    AddTask({.name = "Backup", .location = "C:\\backup.exe"});
+    AddTask({.name = "Clean", .location = "C:\\clean.exe"});
     tasks.DeleteTask("");
     tasks.DeleteTask("Nobody");
     EXPECT_TRUE(TaskExists("Backup"));
@@ -66,8 +66,8 @@ TEST_F(TaskListTest, DeleteTaskRemovesTheRecordAndItsRowAndNothingWithoutAName) 
 }
 
 TEST_F(TaskListTest, LeftPressOffersTheTaskCommandsAndLastRunOnlyOnATaskRow) {
-    WriteTask({.name = "Backup", .location = "C:\\backup.exe"});
-    WriteTask({.name = "Call", .location = "MSG:Hi", .paused = true});
+    AddTask({.name = "Backup", .location = "C:\\backup.exe"});
+    AddTask({.name = "Call", .location = "MSG:Hi", .paused = true});
     WriteKeyValue(HKEY_LOCAL_MACHINE, store::TaskKey("Call"), store::kLastRan,
                   RegValue::Text("On 12/4/98 at 7:05:23 PM"), REG_SZ);
     tasks.LoadTaskGrid();

@@ -26,7 +26,7 @@ TEST_F(ClockTest, RebuildsTheGridOnEveryTickWhileUpdateIsRaised) {
     scheduler.Timer1_Timer();
     EXPECT_EQ(rebuilds, 0);
     raiseUpdate(true);
-    WriteTask({.name = "Backup", .location = "C:\\backup.exe"});
+    AddTask({.name = "Backup", .location = "C:\\backup.exe"});
     scheduler.Timer1_Timer();
     scheduler.Timer1_Timer();
     EXPECT_EQ(rebuilds, 2);
@@ -36,7 +36,7 @@ TEST_F(ClockTest, RebuildsTheGridOnEveryTickWhileUpdateIsRaised) {
 }
 
 TEST_F(ClockTest, HaltAndResumeAtTenFifteenFortyTicksAtTenSixteen) {
-    WriteTask({.name = "Backup", .location = "C:\\backup.exe"});
+    AddTask({.name = "Backup", .location = "C:\\backup.exe"});
     tasks.LoadTaskGrid();
     clock.Set({1998, 12, 4, 10, 15, 40, 0});
     scheduler.mnuPVantro_Click();
@@ -55,8 +55,8 @@ TEST_F(ClockTest, HaltAndResumeAtTenFifteenFortyTicksAtTenSixteen) {
 }
 
 TEST_F(SchedulerTest, PauseShowsAtOnceStopsLaunchesAndUnPauseUndoesIt) {
-    WriteTask({.name = "Backup", .location = "C:\\backup.exe", .days = "Fri"});
-    WriteTask({.name = "Clean", .location = "C:\\clean.exe", .days = "Fri"});
+    AddTask({.name = "Backup", .location = "C:\\backup.exe", .days = "Fri"});
+    AddTask({.name = "Clean", .location = "C:\\clean.exe", .days = "Fri"});
     tasks.LoadTaskGrid();
     int rebuilds = 0;
     std::vector<std::pair<int, int>> changed;

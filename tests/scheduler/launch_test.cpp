@@ -30,7 +30,7 @@ TEST_F(LaunchTest, MessageFileHoldsExactlyTheLatestMessage) {
 }
 
 TEST_F(LaunchTest, EachLaunchUsesItsWindowStyleAndStampsTheTask) {
-    WriteTask({.name = "Prog", .location = "C:\\prog.exe", .days = "Fri"});
+    AddTask({.name = "Prog", .location = "C:\\prog.exe", .days = "Fri"});
     scheduler.RunMessageTask("Weekly", "MSG:w", kNotepad, false);
     scheduler.RunMessageTask("Once", "MSG:o", kNotepad, true);
     scheduler.RunProgramTask("Prog", "C:\\prog.exe", false);
@@ -44,7 +44,7 @@ TEST_F(LaunchTest, EachLaunchUsesItsWindowStyleAndStampsTheTask) {
 }
 
 TEST_F(LaunchTest, ProgramThatCannotStartGoesToTheShellAndIsStillStamped) {
-    WriteTask({.name = "Missing", .location = "C:\\missing.exe /x", .runOnce = true});
+    AddTask({.name = "Missing", .location = "C:\\missing.exe /x", .runOnce = true});
     launcher.failingStarts["C:\\missing.exe /x"] = ERROR_FILE_NOT_FOUND;
     launcher.shellResult = SE_ERR_FNF;
     controls.window = reinterpret_cast<HWND>(0x1234);
@@ -65,7 +65,7 @@ TEST_F(LaunchTest, ProgramThatCannotStartGoesToTheShellAndIsStillStamped) {
 }
 
 TEST_F(LaunchTest, MessageFileFailuresAreReportedAndTheMessageRunsOn) {
-    WriteTask({.name = "Note", .location = "MSG:Hi", .runOnce = true});
+    AddTask({.name = "Note", .location = "MSG:Hi", .runOnce = true});
     tasks.LoadTaskGrid();
     std::filesystem::create_directory(MessageFile());  // a folder where the file should go
     scheduler.RunMessageTask("Note", "MSG:Hi", kNotepad, true);
@@ -80,7 +80,7 @@ TEST_F(LaunchTest, MessageFileFailuresAreReportedAndTheMessageRunsOn) {
     EXPECT_EQ(controls.txtStatus.Text(), "Last message to run is Note on 12/4/98 at 7:05:00 PM");
 
     app.SetPath(folder.Path() + "\\gone");
-    WriteTask({.name = "Weekly", .location = "MSG:Hi", .days = "Fri"});
+    AddTask({.name = "Weekly", .location = "MSG:Hi", .days = "Fri"});
     scheduler.RunMessageTask("Weekly", "MSG:Hi", kNotepad, false);
     ASSERT_EQ(prompts.MessageBoxes().size(), 2u);
     EXPECT_EQ(prompts.MessageBoxes()[1].title, std::to_string(ERROR_PATH_NOT_FOUND));
@@ -88,7 +88,7 @@ TEST_F(LaunchTest, MessageFileFailuresAreReportedAndTheMessageRunsOn) {
 }
 
 TEST_F(LaunchTest, RunTaskStartsAMessageTaskAsAProgramAndNothingWithoutARow) {
-    WriteTask({.name = "Note", .location = "MSG:Hi", .runOnce = true});
+    AddTask({.name = "Note", .location = "MSG:Hi", .runOnce = true});
     controls.txtStatus.SetText("Vantro 1.5");
     RunTaskOn("nobody");
     EXPECT_TRUE(launcher.launches.empty());
@@ -118,7 +118,7 @@ TEST_F(LaunchTest, UnquotedPathWithBlanksStartsTheRealFileItNames) {
     ASSERT_TRUE(CreateDirectoryA(tools.c_str(), nullptr));
     ASSERT_TRUE(CopyFileA((std::string(system) + "\\cmd.exe").c_str(), (tools + "\\tool.exe").c_str(), FALSE));
     ASSERT_TRUE(CopyFileA((std::string(system) + "\\hostname.exe").c_str(), (folder.Path() + "\\My.exe").c_str(), FALSE));
-    WriteTask({.name = "Tool", .location = "x"});
+    AddTask({.name = "Tool", .location = "x"});
     realScheduler.RunProgramTask("Tool", tools + "\\tool.exe /c echo tool> " + out, false);
     EXPECT_TRUE(WaitForFile(out));
     EXPECT_FALSE(ReadTaskValue("Tool", store::kLastRan).IsEmpty());

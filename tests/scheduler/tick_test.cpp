@@ -14,7 +14,7 @@ protected:
 };
 
 TEST_F(TickTest, RearmsForTheStartOfTheNextMinute) {
-    WriteTask({.name = "Backup", .location = "C:\\backup.exe"});
+    AddTask({.name = "Backup", .location = "C:\\backup.exe"});
     tasks.LoadTaskGrid();
     TickAt({1998, 12, 4, 19, 5, 0, 0});
     EXPECT_EQ(controls.Timer2.Interval(), 60000);
@@ -35,7 +35,7 @@ TEST_F(TickTest, EmptyListStopsBothTimersUntilATaskArrives) {
     controls.Timer2.SetEnabled(false);
 
     // The editor's save rebuilds the grid; the new task must still run at its minute.
-    WriteTask({.name = "Backup", .location = "C:\\backup.exe", .startTime = "07:06 PM", .days = "Fri"});
+    AddTask({.name = "Backup", .location = "C:\\backup.exe", .startTime = "07:06 PM", .days = "Fri"});
     tasks.LoadTaskGrid();
     EXPECT_TRUE(controls.Timer1.Enabled() && controls.Timer2.Enabled());
     TickAt({1998, 12, 4, 19, 6, 0, 0});
@@ -43,7 +43,7 @@ TEST_F(TickTest, EmptyListStopsBothTimersUntilATaskArrives) {
 }
 
 TEST_F(TickTest, DateWeekdayPauseAndRunOnceDecideWhatLaunches) {
-    const TaskRecord rows[] = {
+    const store::TaskRecord rows[] = {
         {"Long", "C:\\long.exe", "12/04/1998", "07:05 PM", "Fri"},
         {"MonWed", "C:\\mw.exe", "11/01/1998", "07:05 PM", "Wed,Mon"},
         {"Past once", "C:\\once.exe", "12/01/1998", "07:05 PM", "", true},
@@ -52,7 +52,7 @@ TEST_F(TickTest, DateWeekdayPauseAndRunOnceDecideWhatLaunches) {
         {"Short future", "C:\\f.exe", "12/05/98", "07:05 PM", "Fri"},
         {"Tomorrow", "C:\\t.exe", "12/05/1998", "07:05 PM", "Fri"},
     };
-    for (const TaskRecord& row : rows) WriteTask(row);
+    for (const store::TaskRecord& row : rows) AddTask(row);
     tasks.LoadTaskGrid();
     TickAt({1998, 11, 24, 19, 5, 0, 0});  // a Tuesday
     EXPECT_TRUE(Started().empty());
@@ -69,8 +69,8 @@ TEST_F(TickTest, DateWeekdayPauseAndRunOnceDecideWhatLaunches) {
 }
 
 TEST_F(TickTest, RunOnceTasksDeletedMidScanLeaveTheFollowingRowsScanned) {
-    WriteTask({.name = "C", .location = "C:\\c.exe", .days = "Fri"});
-    for (std::string name : {"A", "B", "D"}) WriteTask({.name = name, .location = "C:\\" + name + ".exe", .runOnce = true});
+    AddTask({.name = "C", .location = "C:\\c.exe", .days = "Fri"});
+    for (std::string name : {"A", "B", "D"}) AddTask({.name = name, .location = "C:\\" + name + ".exe", .runOnce = true});
     tasks.LoadTaskGrid();
     ASSERT_EQ(RowOf("A"), 1);
     TickAt(kFriday);
@@ -95,7 +95,7 @@ TEST_F(TickTest, StatusLineKeepsOnlyAProgramLaunch) {
 }
 
 TEST_F(TickTest, LocationWithoutDriveShowsTheErrorBoxEveryDay) {
-    WriteTask({.name = "Notes", .location = "notes.txt", .days = "Mon", .runOnce = true});
+    AddTask({.name = "Notes", .location = "notes.txt", .days = "Mon", .runOnce = true});
     tasks.LoadTaskGrid();
     TickAt(kFriday);
     TickAt({1998, 12, 5, 19, 5, 0, 0});
@@ -110,9 +110,9 @@ TEST_F(TickTest, LocationWithoutDriveShowsTheErrorBoxEveryDay) {
 }
 
 TEST_F(TickTest, NoTickStartsWhileAnEarlierOneWaitsInABox) {
-    WriteTask({.name = "A bad", .location = "bad", .days = "Fri"});
-    WriteTask({.name = "B", .location = "C:\\b.exe", .days = "Fri"});
-    WriteTask({.name = "C", .location = "C:\\c.exe", .startTime = "07:06 PM", .days = "Fri"});
+    AddTask({.name = "A bad", .location = "bad", .days = "Fri"});
+    AddTask({.name = "B", .location = "C:\\b.exe", .days = "Fri"});
+    AddTask({.name = "C", .location = "C:\\c.exe", .startTime = "07:06 PM", .days = "Fri"});
     tasks.LoadTaskGrid();
     std::string statusInsideBox;
     prompts.whileOpen = [&] {

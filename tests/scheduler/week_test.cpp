@@ -30,7 +30,7 @@ protected:
 TEST_F(WeekTest, AWeekOfMinutesLaunchesExactlyTheDueTasks) {
     launcher.failingStarts["C:\\missing.exe"] = ERROR_FILE_NOT_FOUND;
     const std::string every = "Sat,Fri,Thu,Wed,Tue,Mon,Sun";
-    const TaskRecord week[] = {
+    const store::TaskRecord week[] = {
         {"Backup", "C:\\bin\\backup.exe /all", "12/01/1998", "02:00 AM", "Fri,Wed,Mon"},
         {"Bad", "notes.txt", "12/04/1998", "08:00 PM", "Sun"},
         {"Failing", "C:\\missing.exe", "12/01/1998", "01:00 PM", "Thu"},
@@ -45,7 +45,7 @@ TEST_F(WeekTest, AWeekOfMinutesLaunchesExactlyTheDueTasks) {
         {"Report", "C:\\report.exe", "12/08/1998", "11:59 PM", every},
         {"Short date", "C:\\short.exe", "12/01/98", "06:30 AM", "Sat,Sun"},
     };
-    for (const TaskRecord& task : week) WriteTask(task);
+    for (const store::TaskRecord& task : week) AddTask(task);
     tasks.LoadTaskGrid();
 
     // Sunday 6 December 1998, 00:00, to Saturday 12 December, 23:59.
@@ -89,13 +89,13 @@ TEST_F(WeekTest, AWeekOfMinutesLaunchesExactlyTheDueTasks) {
 }
 
 TEST_F(WeekTest, AutumnClockChangeLaunchesEachDueTaskOnce) {
-    const TaskRecord sunday[] = {
+    const store::TaskRecord sunday[] = {
         {"Daily", "C:\\daily.exe", "10/01/1998", "02:30 AM", "Sat,Fri,Thu,Wed,Tue,Mon,Sun"},
         {"Memo", "MSG:Hi", "10/01/1998", "02:45 AM", "Sun"},
         {"Once", "C:\\once.exe", "10/25/1998", "02:15 AM", "", true},
         {"Odd", "odd.txt", "10/01/1998", "02:50 AM", "Sun"},
     };
-    for (const TaskRecord& task : sunday) WriteTask(task);
+    for (const store::TaskRecord& task : sunday) AddTask(task);
     tasks.LoadTaskGrid();
 
     // Sunday 25 October 1998: at 03:00 summer time the clocks go back to 02:00.

@@ -13,23 +13,19 @@
 #include "scheduler/Scheduler.h"
 #include "store/RegistrySets.h"
 #include "store/StoreLayout.h"
+#include "store/TaskRecord.h"
 #include "support/Doubles.h"
 #include "support/ScratchRegistry.h"
 
-struct TaskRecord {
-    std::string name, location, startDate = "12/04/1998", startTime = "07:05 PM";
-    std::string days{};  // empty for a run-once task
-    bool runOnce = false, paused = false;
-};
-
-inline void WriteTask(const TaskRecord& task) {
-    const std::string key = store::TaskKey(task.name);
-    CreateKey(HKEY_LOCAL_MACHINE, key);
-    for (auto [name, text] : {std::pair{store::kLocation, task.location}, {store::kDaysOfTheWeek, task.days},
-                              {store::kStartDate, task.startDate}, {store::kStartTime, task.startTime}})
-        WriteKeyValue(HKEY_LOCAL_MACHINE, key, name, RegValue::Text(text), REG_SZ);
-    WriteKeyValue(HKEY_LOCAL_MACHINE, key, store::kRunOnce, RegValue::Boolean(task.runOnce), REG_DWORD);
-    if (task.paused) WriteKeyValue(HKEY_LOCAL_MACHINE, key, store::kPaused, RegValue::Boolean(true), REG_DWORD);
+// Stores a task as the editor's save does, and its pause mark. A start left empty is
+// the tests' usual minute: Friday 12/04/1998 at 07:05 PM.
+inline void AddTask(store::TaskRecord task) {
+    if (task.startDate.empty()) task.startDate = "12/04/1998";
+    if (task.startTime.empty()) task.startTime = "07:05 PM";
+    ASSERT_TRUE(store::WriteTask(task)) << task.name;
+    if (task.paused) {
+        ASSERT_TRUE(store::WriteTaskPaused(task.name, true)) << task.name;
+    }
 }
 
 inline RegValue ReadTaskValue(const std::string& name, const char* value) {

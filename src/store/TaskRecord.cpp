@@ -1,0 +1,77 @@
+#include "store/TaskRecord.h"
+
+#include "platform/UniqueHandle.h"
+#include "store/RegistrySets.h"
+#include "store/StoreLayout.h"
+
+namespace store {
+namespace {
+
+// The record is opened once for all its values: a grid rebuild reads every task.
+UniqueHKey OpenTask(const std::string& name, REGSAM access) {
+    UniqueHKey key;
+    if (!name.empty()) RegOpenKeyExA(HKEY_LOCAL_MACHINE, TaskKey(name).c_str(), 0, access, key.put());
+    return key;
+}
+
+RegValue Fetch(HKEY key, const char* value) {
+    RegValue read;
+    FetchValue(key, value, read);
+    read.CutAtFirstNul();
+    return read;
+}
+
+bool PutText(HKEY key, const char* value, const std::string& text) {
+    return PutValue(key, value, REG_SZ, RegValue::Text(text)) == ERROR_SUCCESS;
+}
+
+bool PutFlag(HKEY key, const char* value, bool flag) {
+    return PutValue(key, value, REG_DWORD, RegValue::Boolean(flag)) == ERROR_SUCCESS;
+}
+
+}  // namespace
+
+TaskRecord ReadTask(const std::string& name) {
+    TaskRecord task{.name = name};
+    UniqueHKey key = OpenTask(name, KEY_READ);
+    if (!key) return task;
+    task.location = Fetch(key.get(), kLocation).AsText();
+    task.startDate = Fetch(key.get(), kStartDate).AsText();
+    task.startTime = Fetch(key.get(), kStartTime).AsText();
+    task.days = Fetch(key.get(), kDaysOfTheWeek).AsText();
+    task.runOnce = Fetch(key.get(), kRunOnce).IsTrue();
+    task.paused = Fetch(key.get(), kPaused).IsTrue();
+    task.lastRan = Fetch(key.get(), kLastRan).AsText();
+    return task;
+}
+
+bool WriteTask(const TaskRecord& task) {
+    if (task.name.empty()) return false;
+    UniqueHKey key;
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, TaskKey(task.name).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                        KEY_SET_VALUE, nullptr, key.put(), nullptr) != ERROR_SUCCESS)
+        return false;
+    bool written = PutText(key.get(), kLocation, task.location);
+    written &= PutText(key.get(), kDaysOfTheWeek, task.days);
+    written &= PutText(key.get(), kStartDate, task.startDate);
+    written &= PutText(key.get(), kStartTime, task.startTime);
+    written &= PutFlag(key.get(), kRunOnce, task.runOnce);
+    return written;
+}
+
+bool WriteTaskPaused(const std::string& name, bool paused) {
+    UniqueHKey key = OpenTask(name, KEY_SET_VALUE);
+    return key && PutFlag(key.get(), kPaused, paused);
+}
+
+bool WriteTaskLastRan(const std::string& name, const std::string& stamp) {
+    UniqueHKey key = OpenTask(name, KEY_SET_VALUE);
+    return key && PutText(key.get(), kLastRan, stamp);
+}
+
+bool DeleteTaskRecord(const std::string& name) {
+    // An empty name would remove the tasks key itself.
+    return !name.empty() && DeleteKeyTree(HKEY_LOCAL_MACHINE, TaskKey(name));
+}
+
+}  // namespace store
