@@ -7,7 +7,7 @@
 #include "about/SysInfo.h"
 #include "about/frmBetaTeam.h"
 #include "app/Resources.h"
-#include "mainwindow/ProgramName.h"
+#include "app/ProgramName.h"
 #include "scheduler/ShellOpen.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include "app/AppContext.h"
 #include "app/Resources.h"
 #include "integration/RunEntry.h"
-#include "mainwindow/ProgramName.h"
+#include "app/ProgramName.h"
 #include "store/RegistrySets.h"
 #include "store/StoreLayout.h"
 #include "tray/SysTray32.h"

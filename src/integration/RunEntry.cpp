@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "app/AppContext.h"
-#include "mainwindow/ProgramName.h"
+#include "app/ProgramName.h"
 #include "platform/Application.h"
 #include "platform/ErrorText.h"
 #include "platform/Trim.h"

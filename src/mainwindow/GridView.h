@@ -3,7 +3,7 @@
 // row an item. The list view's selection is the model's current row.
 #include <functional>
 
-#include "mainwindow/GridModel.h"
+#include "scheduler/GridModel.h"
 #include "ui/Controls.h"
 
 class GridView {

@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "mainwindow/GridModel.h"
+#include "scheduler/GridModel.h"
 #include "ui/Controls.h"
 #include "ui/Menu.h"
 #include "ui/Timer.h"

@@ -3,8 +3,6 @@
 #include <iterator>
 #include <vector>
 
-#include "platform/Clock.h"
-#include "platform/DateTimeText.h"
 #include "store/RegistrySets.h"
 #include "store/StoreLayout.h"
 #include "store/TaskRecord.h"
@@ -22,7 +20,16 @@ constexpr Heading kHeadings[] = {
 
 }  // namespace
 
-TaskList::TaskList(MainControls& controls, const Clock& clock) : c_(controls), clock_(clock) {}
+TaskList::TaskList(MainControls& controls, Scheduler& scheduler) : c_(controls), scheduler_(scheduler) {}
+
+SchedulerView SchedulerViewOf(MainControls& c, TaskList& tasks) {
+    return {c.grdProgram, c.txtTime, c.txtStatus, c.Timer1, c.Timer2, c.mnuPause, c.mnuUnPause, c.mnuPVantro,
+            c.window,
+            [&c] {
+                if (c.MinimizeWindow) c.MinimizeWindow();
+            },
+            [&tasks] { tasks.LoadTaskGrid(); }, [&tasks](const std::string& name) { tasks.DeleteTask(name); }};
+}
 
 void TaskList::LoadTaskGrid() {
     GridModel& grid = c_.grdProgram;
@@ -40,16 +47,7 @@ void TaskList::LoadTaskGrid() {
     // Emptying the grid took the current row back to the headings: no task is chosen.
     ShowPauseItems(false);
 
-    int nextMinute = datetext::NextMinuteInterval(clock_.Now());
-    c_.Timer2.SetInterval(nextMinute);
-    // The scheduler tick stops both timers while the list is empty; a task has come.
-    if (grid.Rows() > 1) {
-        if (!c_.Timer1.Enabled()) {
-            c_.Timer1.SetInterval(nextMinute);
-            c_.Timer1.SetEnabled(true);
-        }
-        if (!c_.Timer2.Enabled() && !c_.mnuPVantro.Checked()) c_.Timer2.SetEnabled(true);
-    }
+    scheduler_.TaskListRebuilt();
     grid.NotifyRebuilt();
 }
 

@@ -4,23 +4,14 @@
 #include <string>
 
 #include "mainwindow/MainControls.h"
-
-class Clock;
-
-// The cells of a task row; row 0 of the grid holds the headings.
-namespace task_grid {
-enum Column { kPausedCol, kNameCol, kStartCol, kLocationCol, kDaysCol };
-inline constexpr const char* kPausedMark = "Paused";
-}  // namespace task_grid
+#include "scheduler/Scheduler.h"
 
 class TaskList {
 public:
-    TaskList(MainControls& controls, const Clock& clock);
+    TaskList(MainControls& controls, Scheduler& scheduler);
 
-    // Rebuilds the grid from the store, sets the pause menu items and times the
-    // scheduler tick to the next whole minute. When it finds task rows after the
-    // timers were stopped on an empty list, both run again (the scheduler only if
-    // the user has not halted it).
+    // Rebuilds the grid from the store, sets the pause menu items and lets the
+    // scheduler time its next tick.
     void LoadTaskGrid();
     // Appends the row of one task (nothing for an empty name or one with a comma).
     void LoadTaskRow(const std::string& name);
@@ -35,5 +26,9 @@ public:
 
 private:
     MainControls& c_;
-    const Clock& clock_;
+    Scheduler& scheduler_;
 };
+
+// The scheduler's view of the main window's controls, rebuilding and deleting through
+// the task list (which may be built after the scheduler: the view only keeps it).
+SchedulerView SchedulerViewOf(MainControls& controls, TaskList& tasks);

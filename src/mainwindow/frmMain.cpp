@@ -11,7 +11,7 @@
 #include "integration/RunEntry.h"
 #include "mainwindow/DriveProbe.h"
 #include "mainwindow/MenuIds.h"
-#include "mainwindow/ProgramName.h"
+#include "app/ProgramName.h"
 #include "remote/OLEConnection.h"
 #include "store/CrashFlag.h"
 #include "store/FixRegistry.h"
@@ -47,8 +47,8 @@ frmMain::frmMain(AppContext& context)
             nullptr, false},
            kControls, &c_.menu),
       ctx_(context),
-      tasks_(c_, context.clock),
-      scheduler_(c_, tasks_, context),
+      scheduler_(SchedulerViewOf(c_, tasks_), context),
+      tasks_(c_, scheduler_),
       grid_(c_.grdProgram),
       popup_(context, {[this] { return Minimized(); }, [this] { mnuRestore_Click(); }, [this] { Minimize(); },
                        [this] { OrderlyExit(); }}) {

@@ -61,8 +61,8 @@ private:
 
     AppContext& ctx_;
     MainControls c_;
-    TaskList tasks_;
     Scheduler scheduler_;
+    TaskList tasks_;
     GridView grid_;
     UniqueHIcon icon_;
     std::string driveList_;

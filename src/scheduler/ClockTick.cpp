@@ -8,5 +8,5 @@ void Scheduler::Timer1_Timer() {
     c_.txtTime.SetText(datetext::ClockText(now));
     c_.Timer1.SetInterval(datetext::NextMinuteInterval(now));
     // Raised by whoever changed the store behind the program's back; never cleared here.
-    if (ReadKeyValue(HKEY_LOCAL_MACHINE, store::kTasksKey, store::kUpdate).IsTrue()) tasks_.LoadTaskGrid();
+    if (ReadKeyValue(HKEY_LOCAL_MACHINE, store::kTasksKey, store::kUpdate).IsTrue()) c_.LoadTaskGrid();
 }

@@ -16,7 +16,12 @@ void Scheduler::SetPaused(bool paused) {
     std::string name = grid.TrimmedText(row, kNameCol);
     grid.SetTextMatrix(row, kPausedCol, paused ? kPausedMark : "");
     store::WriteTaskPaused(name, paused);
-    tasks_.ShowPauseItems(paused);
+    ShowPauseItems(paused);
+}
+
+void Scheduler::ShowPauseItems(bool paused) {
+    c_.mnuUnPause.SetVisible(paused);
+    c_.mnuPause.SetVisible(!paused);
 }
 
 void Scheduler::mnuPVantro_Click() {

@@ -1,19 +1,18 @@
 #pragma once
 // The scheduler of the main window: the minute tick that launches due tasks, the
 // launch operations, the clock and refresh tick, and the pause and halt commands.
-// frmMain routes its timers and menu commands to these handlers.
+// The main window routes its timers and menu commands to these handlers.
 #include <string>
 
 #include "app/AppContext.h"
-#include "mainwindow/MainControls.h"
-#include "mainwindow/TaskList.h"
 #include "scheduler/DueTest.h"
 #include "scheduler/LaunchedMinutes.h"
+#include "scheduler/SchedulerView.h"
 #include "scheduler/ShellOpen.h"
 
 class Scheduler {
 public:
-    Scheduler(MainControls& controls, TaskList& tasks, AppContext& context);
+    Scheduler(SchedulerView view, AppContext& context);
 
     void Timer1_Timer();  // clock text, and a grid rebuild while "Update" is raised
     void Timer2_Timer();  // launches the tasks due this minute
@@ -21,6 +20,9 @@ public:
     void mnuPause_Click();
     void mnuUnPause_Click();
     void mnuPVantro_Click();  // halts or resumes the scheduler tick
+    // The task list has been rebuilt: times the next tick, and starts the tick again
+    // when tasks have come after it stopped on an empty list (a halt stays a halt).
+    void TaskListRebuilt();
 
     // Starts the command line (the shell opens it when it cannot be started), stamps
     // "Last Ran" and the status line; a run-once task is deleted afterwards.
@@ -41,9 +43,9 @@ private:
     void SetStatus(const char* what, const std::string& name, const DateTime& now);
 
     void SetPaused(bool paused);
+    void ShowPauseItems(bool paused);
 
-    MainControls& c_;
-    TaskList& tasks_;
+    SchedulerView c_;
     AppContext& ctx_;
     bool ticking_ = false;
     LaunchedMinutes launched_;

@@ -1,7 +1,7 @@
 #include <cctype>
 #include <string_view>
 
-#include "mainwindow/ProgramName.h"
+#include "app/ProgramName.h"
 #include "platform/DateTimeText.h"
 #include "scheduler/Scheduler.h"
 #include "store/RegistrySets.h"

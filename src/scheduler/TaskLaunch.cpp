@@ -27,7 +27,7 @@ void Scheduler::RunProgramTask(const std::string& name, const std::string& comma
     SetStatus(kProgramStatus, name, now);
     // A failed start went to the shell, whose failure is no error: nothing is left
     // to report, so the launch always counts as clean.
-    if (runOnce) tasks_.DeleteTask(name);
+    if (runOnce) c_.DeleteTask(name);
 }
 
 void Scheduler::RunMessageTask(const std::string& name, const std::string& location,
@@ -42,7 +42,7 @@ void Scheduler::RunMessageTask(const std::string& name, const std::string& locat
     if (error) ctx_.prompts.MessageBox(c_.window, error.description, std::to_string(error.number), MB_OK);
 
     SetStatus(kMessageStatus, name, now);
-    if (runOnce) tasks_.DeleteTask(name);
+    if (runOnce) c_.DeleteTask(name);
 }
 
 void Scheduler::mnuRun_Click() {
@@ -55,7 +55,7 @@ void Scheduler::mnuRun_Click() {
     DateTime now = ctx_.clock.Now();
     StampLaunch(name, now);
     SetStatus(kProgramStatus, name, now);
-    if (c_.MinimizeWindow) c_.MinimizeWindow();
+    c_.Minimize();
 }
 
 void Scheduler::StartWithFallback(const std::string& commandLine, int showCommand) {

@@ -110,7 +110,7 @@ TEST_F(LaunchTest, RunTaskStartsAMessageTaskAsAProgramAndNothingWithoutARow) {
 TEST_F(LaunchTest, UnquotedPathWithBlanksStartsTheRealFileItNames) {
     WindowsLauncher realLauncher;  // and a real process under Wine
     AppContext realContext{app, clock, prompts, realLauncher, programEnd, components};
-    Scheduler realScheduler{controls, tasks, realContext};
+    Scheduler realScheduler{SchedulerViewOf(controls, tasks), realContext};
     char system[MAX_PATH] = {};
     GetSystemDirectoryA(system, MAX_PATH);
     // Both "<folder>\My.exe" and "<folder>\My Tools\tool.exe" exist; the line names the second.

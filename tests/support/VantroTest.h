@@ -76,7 +76,7 @@ protected:
     }
 
     MainControls controls;
-    TaskList tasks{controls, clock};
-    Scheduler scheduler{controls, tasks, context};
+    Scheduler scheduler{SchedulerViewOf(controls, tasks), context};
+    TaskList tasks{controls, scheduler};
     int minimized = 0;
 };

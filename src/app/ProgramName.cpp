@@ -1,4 +1,4 @@
-#include "mainwindow/ProgramName.h"
+#include "app/ProgramName.h"
 
 #include "platform/Application.h"
 

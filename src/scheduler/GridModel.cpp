@@ -1,4 +1,4 @@
-#include "mainwindow/GridModel.h"
+#include "scheduler/GridModel.h"
 
 #include <algorithm>
 

@@ -1,0 +1,36 @@
+#pragma once
+// What the scheduler sees of the main window: the task grid it works from, the clock
+// and status lines, its two timers, the menu items it sets, the window that owns its
+// boxes, and the task list's rebuild and delete. The main window fills it in; tests
+// fill it with controls that need no window.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "scheduler/GridModel.h"
+#include "ui/Controls.h"
+#include "ui/Menu.h"
+#include "ui/Timer.h"
+
+// The cells of a task row; row 0 of the grid holds the headings.
+namespace task_grid {
+enum Column { kPausedCol, kNameCol, kStartCol, kLocationCol, kDaysCol };
+inline constexpr const char* kPausedMark = "Paused";
+}  // namespace task_grid
+
+struct SchedulerView {
+    GridModel& grdProgram;
+    ui::TextBox& txtTime;
+    ui::TextBox& txtStatus;
+    ui::Timer& Timer1;  // clock and refresh tick
+    ui::Timer& Timer2;  // scheduler tick
+    ui::MenuItem& mnuPause;
+    ui::MenuItem& mnuUnPause;
+    ui::MenuItem& mnuPVantro;
+    const HWND& window;  // owner of the boxes and the shell's calls; null before it exists
+
+    std::function<void()> Minimize;
+    std::function<void()> LoadTaskGrid;
+    std::function<void(const std::string& name)> DeleteTask;
+};
