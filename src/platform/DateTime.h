@@ -22,3 +22,10 @@ struct DateTime {
     Date date() const { return {year, month, day}; }
     auto operator<=>(const DateTime&) const = default;
 };
+
+// The same time with its seconds and milliseconds cleared: the minute it falls in.
+inline DateTime StartOfMinute(DateTime t) {
+    t.second = 0;
+    t.millisecond = 0;
+    return t;
+}

@@ -97,6 +97,10 @@ std::optional<Date> ParseDate(std::string_view text) {
     return date;
 }
 
-int NextMinuteInterval(const DateTime& now) { return (60 - now.second) * 1000; }
+int NextMinuteInterval(const DateTime& now) {
+    // The milliseconds count too: a timer re-armed from a tick that came late would
+    // otherwise carry that lateness into every later minute.
+    return 60000 - (now.second * 1000 + now.millisecond);
+}
 
 }  // namespace datetext

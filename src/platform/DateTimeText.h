@@ -27,7 +27,8 @@ bool IsValidDate(const Date& d);
 // must be the date; blanks around it are allowed. Nothing when it is not a real date.
 std::optional<Date> ParseDate(std::string_view text);
 
-// Milliseconds to the start of the next minute: (60 - second) * 1000.
+// Milliseconds to the start of the next minute, from 60000 (at 0.000 seconds) down
+// to 1 (at 59.999).
 int NextMinuteInterval(const DateTime& now);
 
 }  // namespace datetext

@@ -27,6 +27,8 @@ TEST(DateTimeText, StoredAndShownForms) {
     EXPECT_EQ("12:30:00 PM", LongTime({2000, 1, 1, 12, 30, 0}));
     EXPECT_EQ(60000, NextMinuteInterval({1998, 12, 4, 19, 5, 0}));
     EXPECT_EQ(1000, NextMinuteInterval({1998, 12, 4, 19, 5, 59}));
+    EXPECT_EQ(59270, NextMinuteInterval({1998, 12, 4, 10, 15, 0, 730}));
+    EXPECT_EQ(5, NextMinuteInterval({1998, 12, 4, 10, 15, 59, 995}));
 }
 
 TEST(DateTimeText, ParseDateReadsOneRealDateMonthFirst) {
