@@ -24,8 +24,17 @@ DWORD WindowsLauncher::StartProcess(const std::string& commandLine, int showComm
 
 intptr_t WindowsLauncher::ShellExecute(HWND owner, const std::string& file, const std::string& parameters,
                                        const std::string& directory, int showCommand) {
-    HINSTANCE result = ShellExecuteA(owner, nullptr, file.c_str(),
-                                     parameters.empty() ? nullptr : parameters.c_str(),
-                                     directory.empty() ? nullptr : directory.c_str(), showCommand);
-    return reinterpret_cast<intptr_t>(result);
+    SHELLEXECUTEINFOA request{};
+    request.cbSize = sizeof request;
+    // No dialog of the shell's own ("not found", "Open with"): it would hold up the
+    // caller, the scheduler tick among them. A failure shows in the result alone.
+    request.fMask = SEE_MASK_FLAG_NO_UI;
+    request.hwnd = owner;
+    request.lpFile = file.c_str();
+    request.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
+    request.lpDirectory = directory.empty() ? nullptr : directory.c_str();
+    request.nShow = showCommand;
+    if (!ShellExecuteExA(&request) && reinterpret_cast<intptr_t>(request.hInstApp) > 32)
+        return SE_ERR_NOASSOC;  // failed without saying how
+    return reinterpret_cast<intptr_t>(request.hInstApp);
 }

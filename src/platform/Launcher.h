@@ -15,7 +15,8 @@ public:
     // Starts the command line with STARTUPINFO.wShowWindow = showCommand (SW_*).
     // Returns 0 on success, otherwise the Win32 error code of the failed start.
     virtual DWORD StartProcess(const std::string& commandLine, int showCommand) = 0;
-    // ShellExecuteA with no verb. Returns the shell's result (above 32 is success).
+    // The shell's default action (no verb), without any dialog of the shell's own.
+    // Returns the shell's result (above 32 is success).
     virtual intptr_t ShellExecute(HWND owner, const std::string& file,
                                   const std::string& parameters, const std::string& directory,
                                   int showCommand) = 0;
