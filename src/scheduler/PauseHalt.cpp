@@ -1,4 +1,3 @@
-#include "platform/DateTimeText.h"
 #include "scheduler/Scheduler.h"
 #include "store/TaskRecord.h"
 
@@ -31,6 +30,5 @@ void Scheduler::mnuPVantro_Click() {
         c_.Timer2.SetEnabled(false);
         return;
     }
-    c_.Timer2.SetInterval(datetext::NextMinuteInterval(ctx_.clock.Now()));
-    c_.Timer2.SetEnabled(true);
+    StartTick();
 }

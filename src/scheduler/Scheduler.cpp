@@ -1,18 +1,24 @@
 #include "scheduler/Scheduler.h"
 
-#include "platform/DateTimeText.h"
-
-Scheduler::Scheduler(SchedulerView view, AppContext& context) : c_(std::move(view)), ctx_(context) {}
+Scheduler::Scheduler(SchedulerView view, AppContext& context)
+    : c_(std::move(view)), ctx_(context), boxes_(context.prompts, c_.window) {
+    timing_.Start(ctx_.clock.Now());
+}
 
 void Scheduler::TaskListRebuilt() {
-    int nextMinute = datetext::NextMinuteInterval(ctx_.clock.Now());
-    c_.Timer2.SetInterval(nextMinute);
-    // The scheduler tick stops both timers while the list is empty; a task has come.
-    if (c_.grdProgram.Rows() > 1) {
-        if (!c_.Timer1.Enabled()) {
-            c_.Timer1.SetInterval(nextMinute);
-            c_.Timer1.SetEnabled(true);
-        }
-        if (!c_.Timer2.Enabled() && !c_.mnuPVantro.Checked()) c_.Timer2.SetEnabled(true);
+    // The tick stopped itself on an empty list and a task has come; a halt stays a halt.
+    if (c_.grdProgram.Rows() > 1 && !c_.Timer2.Enabled() && !c_.mnuPVantro.Checked()) {
+        StartTick();
+        return;
     }
+    ArmTick();
 }
+
+void Scheduler::StartTick() {
+    timing_.Start(ctx_.clock.Now());
+    ArmTick();
+    c_.Timer2.SetEnabled(true);
+}
+
+// Every re-arm comes here, so none can move the tick past a minute still to be scanned.
+void Scheduler::ArmTick() { c_.Timer2.SetInterval(timing_.Interval(ctx_.clock.Now())); }

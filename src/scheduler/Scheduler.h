@@ -5,10 +5,13 @@
 #include <string>
 
 #include "app/AppContext.h"
+#include "platform/ErrorText.h"
 #include "scheduler/DueTest.h"
+#include "scheduler/LaunchBoxes.h"
 #include "scheduler/LaunchedMinutes.h"
 #include "scheduler/SchedulerView.h"
 #include "scheduler/ShellOpen.h"
+#include "scheduler/TickTiming.h"
 
 class Scheduler {
 public:
@@ -25,10 +28,12 @@ public:
     void TaskListRebuilt();
 
     // Starts the command line (the shell opens it when it cannot be started), stamps
-    // "Last Ran" and the status line; a run-once task is deleted afterwards.
+    // "Last Ran" and the status line; a run-once task is deleted afterwards. When
+    // neither could start it, a box tells why and the task counts as not run.
     void RunProgramTask(const std::string& name, const std::string& commandLine, bool runOnce);
     // Puts the text after "MSG:" into message.txt and opens it with messageApp; reports
     // a failure in a box. A run-once task is deleted afterwards, error or not.
+    // Every box of a launch is shown once the tick or command has returned.
     void RunMessageTask(const std::string& name, const std::string& location,
                         const std::string& messageApp, bool runOnce);
 
@@ -38,7 +43,12 @@ private:
     void LaunchIfDue(const due::TaskRow& task, const DateTime& now);
     due::TaskRow ReadTaskRow(int row) const;
 
-    void StartWithFallback(const std::string& commandLine, int showCommand);
+    void StartTick();
+    void ArmTick();
+
+    // The start's error when neither the start nor the shell could open the line.
+    ErrorInfo StartWithFallback(const std::string& commandLine, int showCommand);
+    void ReportNotStarted(const ErrorInfo& error);
     void StampLaunch(const std::string& name, const DateTime& now);
     void SetStatus(const char* what, const std::string& name, const DateTime& now);
 
@@ -47,6 +57,7 @@ private:
 
     SchedulerView c_;
     AppContext& ctx_;
-    bool ticking_ = false;
+    LaunchBoxes boxes_;
+    TickTiming timing_;
     LaunchedMinutes launched_;
 };

@@ -2,7 +2,6 @@
 #include <string_view>
 
 #include "app/ProgramName.h"
-#include "platform/DateTimeText.h"
 #include "scheduler/Scheduler.h"
 #include "store/RegistrySets.h"
 #include "store/StoreLayout.h"
@@ -15,34 +14,15 @@ namespace {
 // A status line that begins so stays until a later launch replaces it.
 constexpr std::string_view kKeptStatus = "LAST PROGRAM";
 
-// Clears the flag when the tick is over, whichever way it ends.
-class TickInProgress {
-public:
-    explicit TickInProgress(bool& flag) : flag_(flag) { flag_ = true; }
-    ~TickInProgress() { flag_ = false; }
-    TickInProgress(const TickInProgress&) = delete;
-    TickInProgress& operator=(const TickInProgress&) = delete;
-
-private:
-    bool& flag_;
-};
-
 }  // namespace
 
 void Scheduler::Timer2_Timer() {
-    // Timers keep firing while a launch waits in a message box; that tick finishes
-    // its own minute, and a second tick must not run the same tasks again.
-    if (ticking_) return;
-    TickInProgress inProgress(ticking_);
-
-    // Stopped while the list is empty; the next rebuild that finds tasks restarts them.
-    if (c_.grdProgram.Rows() < 2) {
-        c_.Timer2.SetEnabled(false);
-        c_.Timer1.SetEnabled(false);
-    }
+    // Stopped while the list is empty, until a rebuild finds tasks; the clock runs on.
+    if (c_.grdProgram.Rows() < 2) c_.Timer2.SetEnabled(false);
     KeepStatusLine();
-    ScanTaskRows(ctx_.clock.Now());
-    c_.Timer2.SetInterval(datetext::NextMinuteInterval(ctx_.clock.Now()));
+    DateTime now = ctx_.clock.Now();
+    if (timing_.BeginScan(now)) ScanTaskRows(now);
+    ArmTick();
 }
 
 void Scheduler::KeepStatusLine() {
@@ -75,8 +55,7 @@ void Scheduler::LaunchIfDue(const due::TaskRow& task, const DateTime& now) {
     due::TaskKind kind = due::KindOf(task.location);
     if (kind == due::TaskKind::NotLaunchable) {
         launched_.Remember(task.name, now);
-        ctx_.prompts.MessageBox(c_.window, "Error trying to launch " + task.name + " on " + task.start,
-                                ctx_.app.Title(), MB_OK);
+        boxes_.Add("Error trying to launch " + task.name + " on " + task.start, ctx_.app.Title());
         return;
     }
 

@@ -16,17 +16,21 @@ constexpr const char* kProgramStatus = "Last program to run is ";
 constexpr const char* kMessageStatus = "Last message to run is ";
 // The editor finds the file by this bare name: the program works in its own folder.
 constexpr const char* kMessageFileArgument = " Message.txt";
+// The shell's results above this mean it opened the file.
+constexpr intptr_t kShellSucceeded = 32;
 constexpr size_t kMessagePrefixLength = std::string_view(store::kMessagePrefix).size();
 
 }  // namespace
 
 void Scheduler::RunProgramTask(const std::string& name, const std::string& commandLine, bool runOnce) {
-    StartWithFallback(commandLine, SW_SHOWNORMAL);
+    if (ErrorInfo error = StartWithFallback(commandLine, SW_SHOWNORMAL)) {
+        // Nothing ran: no stamp, no status line, and a run-once task comes again.
+        ReportNotStarted(error);
+        return;
+    }
     DateTime now = ctx_.clock.Now();
     StampLaunch(name, now);
     SetStatus(kProgramStatus, name, now);
-    // A failed start went to the shell, whose failure is no error: nothing is left
-    // to report, so the launch always counts as clean.
     if (runOnce) c_.DeleteTask(name);
 }
 
@@ -37,9 +41,12 @@ void Scheduler::RunMessageTask(const std::string& name, const std::string& locat
     if (!runOnce) SetStatus(kMessageStatus, name, now);
 
     std::string text = location.substr(std::min(location.size(), kMessagePrefixLength));
-    ErrorInfo error = WriteMessageFile(ctx_.app.Path(), text);
-    StartWithFallback(messageApp + kMessageFileArgument, runOnce ? SW_SHOWMAXIMIZED : SW_SHOWMINIMIZED);
-    if (error) ctx_.prompts.MessageBox(c_.window, error.description, std::to_string(error.number), MB_OK);
+    ErrorInfo fileError = WriteMessageFile(ctx_.app.Path(), text);
+    ErrorInfo startError =
+        StartWithFallback(messageApp + kMessageFileArgument, runOnce ? SW_SHOWMAXIMIZED : SW_SHOWMINIMIZED);
+    // One box per launch: the first thing that went wrong.
+    if (ErrorInfo error = fileError ? fileError : startError)
+        boxes_.Add(error.description, std::to_string(error.number));
 
     SetStatus(kMessageStatus, name, now);
     if (runOnce) c_.DeleteTask(name);
@@ -50,7 +57,10 @@ void Scheduler::mnuRun_Click() {
     int row = grid.Row();
     if (row < 1 || row >= grid.Rows()) return;  // the heading row is no task
 
-    StartWithFallback(grid.TrimmedText(row, kLocationCol), SW_SHOWNORMAL);
+    if (ErrorInfo error = StartWithFallback(grid.TrimmedText(row, kLocationCol), SW_SHOWNORMAL)) {
+        ReportNotStarted(error);
+        return;
+    }
     std::string name = grid.TrimmedText(row, kNameCol);
     DateTime now = ctx_.clock.Now();
     StampLaunch(name, now);
@@ -58,9 +68,14 @@ void Scheduler::mnuRun_Click() {
     c_.Minimize();
 }
 
-void Scheduler::StartWithFallback(const std::string& commandLine, int showCommand) {
-    if (ctx_.launcher.StartProcess(QuoteProgramPath(commandLine), showCommand) != ERROR_SUCCESS)
-        ShellOpen(ctx_, c_.window, commandLine);
+ErrorInfo Scheduler::StartWithFallback(const std::string& commandLine, int showCommand) {
+    DWORD startError = ctx_.launcher.StartProcess(QuoteProgramPath(commandLine), showCommand);
+    if (startError == ERROR_SUCCESS || ShellOpen(ctx_, c_.window, commandLine) > kShellSucceeded) return {};
+    return MakeError(startError);
+}
+
+void Scheduler::ReportNotStarted(const ErrorInfo& error) {
+    boxes_.Add(error.description, "Error: " + std::to_string(error.number));
 }
 
 void Scheduler::StampLaunch(const std::string& name, const DateTime& now) {

@@ -43,11 +43,13 @@ TEST_F(LaunchTest, EachLaunchUsesItsWindowStyleAndStampsTheTask) {
     EXPECT_EQ(Started().back(), "C:\\prog.exe");
 }
 
-TEST_F(LaunchTest, ProgramThatCannotStartGoesToTheShellAndIsStillStamped) {
+TEST_F(LaunchTest, AProgramTheShellOpensHasRunButOneNeitherCouldStartHasNot) {
     AddTask({.name = "Missing", .location = "C:\\missing.exe /x", .runOnce = true});
+    ASSERT_TRUE(store::WriteTaskLastRan("Missing", "On 12/1/98 at 1:00:00 PM"));
     launcher.failingStarts["C:\\missing.exe /x"] = ERROR_FILE_NOT_FOUND;
     launcher.shellResult = SE_ERR_FNF;
     controls.window = reinterpret_cast<HWND>(0x1234);
+    controls.txtStatus.SetText("Vantro 1.5");
     clock.Set({1998, 12, 4, 19, 5, 23, 0});
     scheduler.RunProgramTask("Missing", "C:\\missing.exe /x", true);
 
@@ -59,9 +61,21 @@ TEST_F(LaunchTest, ProgramThatCannotStartGoesToTheShellAndIsStillStamped) {
     EXPECT_EQ(shell.directory, folder.Path());
     EXPECT_EQ(shell.parameters, "");
     EXPECT_EQ(shell.owner, controls.window);
+    RunMessageLoop();
+    ASSERT_EQ(prompts.MessageBoxes().size(), 1u);
+    EXPECT_EQ(prompts.MessageBoxes()[0].title, "Error: 2");
+    EXPECT_EQ(prompts.MessageBoxes()[0].text, SystemMessageText(ERROR_FILE_NOT_FOUND));
+    EXPECT_EQ(prompts.MessageBoxes()[0].style, static_cast<UINT>(MB_OK));
+    EXPECT_EQ(controls.txtStatus.Text(), "Vantro 1.5");
+    EXPECT_EQ(ReadTaskValue("Missing", store::kLastRan).AsText(), "On 12/1/98 at 1:00:00 PM");
+    EXPECT_TRUE(TaskExists("Missing")) << "a run-once task that did not run comes again";
+
+    launcher.shellResult = 42;
+    scheduler.RunProgramTask("Missing", "C:\\missing.exe /x", true);
     EXPECT_EQ(controls.txtStatus.Text(), "Last program to run is Missing on 12/4/98 at 7:05:23 PM");
-    EXPECT_TRUE(prompts.asked.empty());
-    EXPECT_FALSE(TaskExists("Missing")) << "nothing was reported, so the run-once task is done";
+    EXPECT_FALSE(TaskExists("Missing"));
+    RunMessageLoop();
+    EXPECT_EQ(prompts.MessageBoxes().size(), 1u);
 }
 
 TEST_F(LaunchTest, MessageFileFailuresAreReportedAndTheMessageRunsOn) {
@@ -69,6 +83,7 @@ TEST_F(LaunchTest, MessageFileFailuresAreReportedAndTheMessageRunsOn) {
     tasks.LoadTaskGrid();
     std::filesystem::create_directory(MessageFile());  // a folder where the file should go
     scheduler.RunMessageTask("Note", "MSG:Hi", kNotepad, true);
+    RunMessageLoop();
     ASSERT_EQ(prompts.MessageBoxes().size(), 1u);
     PromptRecord box = prompts.MessageBoxes()[0];
     EXPECT_EQ(box.title, std::to_string(ERROR_ACCESS_DENIED));
@@ -82,35 +97,103 @@ TEST_F(LaunchTest, MessageFileFailuresAreReportedAndTheMessageRunsOn) {
     app.SetPath(folder.Path() + "\\gone");
     AddTask({.name = "Weekly", .location = "MSG:Hi", .days = "Fri"});
     scheduler.RunMessageTask("Weekly", "MSG:Hi", kNotepad, false);
+    RunMessageLoop();
     ASSERT_EQ(prompts.MessageBoxes().size(), 2u);
     EXPECT_EQ(prompts.MessageBoxes()[1].title, std::to_string(ERROR_PATH_NOT_FOUND));
     EXPECT_TRUE(TaskExists("Weekly"));
+
+    // An editor that can be neither started nor opened is reported the same way.
+    app.SetPath(folder.Path());
+    std::filesystem::remove(MessageFile());
+    launcher.failingStarts[kNotepad + " Message.txt"] = ERROR_FILE_NOT_FOUND;
+    launcher.shellResult = SE_ERR_FNF;
+    scheduler.RunMessageTask("Weekly", "MSG:Hi", kNotepad, false);
+    RunMessageLoop();
+    ASSERT_EQ(prompts.MessageBoxes().size(), 3u);
+    EXPECT_EQ(prompts.MessageBoxes()[2].title, std::to_string(ERROR_FILE_NOT_FOUND));
 }
 
-TEST_F(LaunchTest, RunTaskStartsAMessageTaskAsAProgramAndNothingWithoutARow) {
+TEST_F(LaunchTest, RunTaskStartsTheRowAsAProgramAndReportsOneThatCannotStart) {
     AddTask({.name = "Note", .location = "MSG:Hi", .runOnce = true});
     controls.txtStatus.SetText("Vantro 1.5");
     RunTaskOn("nobody");
     EXPECT_TRUE(launcher.launches.empty());
-    EXPECT_EQ(controls.txtStatus.Text(), "Vantro 1.5");
-    EXPECT_EQ(minimized, 0);
 
+    // A message's location is no command and no file: neither can start it.
     launcher.failingStarts["MSG:Hi"] = ERROR_FILE_NOT_FOUND;
     launcher.shellResult = SE_ERR_FNF;
     RunTaskOn("Note");
     EXPECT_EQ(Started(), (std::vector<std::string>{"MSG:Hi", "MSG:Hi"}));
+    RunMessageLoop();
+    ASSERT_EQ(prompts.MessageBoxes().size(), 1u);
+    EXPECT_EQ(prompts.MessageBoxes()[0].title, "Error: 2");
+    EXPECT_TRUE(ReadTaskValue("Note", store::kLastRan).IsEmpty());
+    EXPECT_EQ(controls.txtStatus.Text(), "Vantro 1.5");
+    EXPECT_EQ(minimized, 0);
+    EXPECT_FALSE(FileExists(MessageFile()));
+
+    launcher.shellResult = 42;
+    RunTaskOn("Note");
     EXPECT_EQ(ReadTaskValue("Note", store::kLastRan).AsText(), "On 12/4/98 at 7:05:00 PM");
     EXPECT_EQ(controls.txtStatus.Text(), "Last program to run is Note on 12/4/98 at 7:05:00 PM");
     EXPECT_EQ(minimized, 1);
-    EXPECT_TRUE(TaskExists("Note"));
-    EXPECT_FALSE(FileExists(MessageFile()));
-    EXPECT_TRUE(prompts.asked.empty());
+    EXPECT_TRUE(TaskExists("Note")) << "Run Task never deletes";
 }
 
-TEST_F(LaunchTest, UnquotedPathWithBlanksStartsTheRealFileItNames) {
-    WindowsLauncher realLauncher;  // and a real process under Wine
+// The same with a real process and the real shell under Wine.
+class RealLaunchTest : public LaunchTest {
+protected:
+    WindowsLauncher realLauncher;
     AppContext realContext{app, clock, prompts, realLauncher, programEnd, components};
     Scheduler realScheduler{SchedulerViewOf(controls, tasks), realContext};
+};
+
+// Ends, and counts, every dialog of this thread that a message loop shows meanwhile.
+class DialogWatch {
+public:
+    DialogWatch() {
+        timer_.OnTimer = [this] { EnumThreadWindows(GetCurrentThreadId(), &DialogWatch::End, reinterpret_cast<LPARAM>(this)); };
+        timer_.SetEnabled(true);
+    }
+    int ended = 0;
+
+private:
+    static BOOL CALLBACK End(HWND hwnd, LPARAM self) {
+        char kind[16] = "";
+        GetClassNameA(hwnd, kind, sizeof kind);
+        if (std::string(kind) == "#32770" && IsWindowVisible(hwnd)) {
+            ++reinterpret_cast<DialogWatch*>(self)->ended;
+            EndDialog(hwnd, IDOK);
+        }
+        return TRUE;
+    }
+    ui::Timer timer_{200, false};
+};
+
+TEST_F(RealLaunchTest, AMissingProgramShowsOneBoxOfOurOwnAndKeepsItsRecord) {
+    const std::string missing = folder.Path() + "\\missing.exe";
+    AddTask({.name = "Missing", .location = missing, .runOnce = true});
+    ASSERT_TRUE(store::WriteTaskLastRan("Missing", "On 12/1/98 at 1:00:00 PM"));
+    tasks.LoadTaskGrid();
+    DialogWatch watch;
+    realScheduler.Timer2_Timer();
+    EXPECT_EQ(watch.ended, 0) << "the shell showed a dialog of its own inside the tick";
+    RunMessageLoop();
+    ASSERT_EQ(prompts.MessageBoxes().size(), 1u);
+    EXPECT_EQ(prompts.MessageBoxes()[0].title, "Error: 2");
+    EXPECT_EQ(prompts.MessageBoxes()[0].text, SystemMessageText(ERROR_FILE_NOT_FOUND));
+    EXPECT_EQ(ReadTaskValue("Missing", store::kLastRan).AsText(), "On 12/1/98 at 1:00:00 PM");
+    EXPECT_TRUE(TaskExists("Missing"));
+
+    controls.grdProgram.SetRow(RowOf("Missing"));
+    realScheduler.mnuRun_Click();
+    RunMessageLoop();
+    EXPECT_EQ(watch.ended, 0);
+    ASSERT_EQ(prompts.MessageBoxes().size(), 2u);
+    EXPECT_EQ(prompts.MessageBoxes()[1].title, "Error: 2");
+}
+
+TEST_F(RealLaunchTest, UnquotedPathWithBlanksStartsTheRealFileItNames) {
     char system[MAX_PATH] = {};
     GetSystemDirectoryA(system, MAX_PATH);
     // Both "<folder>\My.exe" and "<folder>\My Tools\tool.exe" exist; the line names the second.

@@ -1,12 +1,12 @@
 #include "support/Doubles.h"
 
-void FakeClock::AddMinutes(int minutes) {
+void FakeClock::AddMilliseconds(long long ms) {
     SYSTEMTIME st{WORD(now.year),   WORD(now.month),  0, WORD(now.day), WORD(now.hour),
                   WORD(now.minute), WORD(now.second), WORD(now.millisecond)};
     FILETIME file;
     SystemTimeToFileTime(&st, &file);
     ULARGE_INTEGER ticks{{file.dwLowDateTime, file.dwHighDateTime}};
-    ticks.QuadPart += minutes * 600000000LL;  // 100 ns units
+    ticks.QuadPart += ms * 10000;  // 100 ns units
     file = {ticks.LowPart, ticks.HighPart};
     FileTimeToSystemTime(&file, &st);
     now = {st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond, st.wMilliseconds};

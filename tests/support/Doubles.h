@@ -20,7 +20,8 @@ public:
     DateTime now{1998, 12, 4, 19, 5, 0, 0};
     DateTime Now() const override { return now; }
     void Set(const DateTime& t) { now = t; }
-    void AddMinutes(int minutes);  // through the calendar
+    void AddMilliseconds(long long ms);  // through the calendar
+    void AddMinutes(int minutes) { AddMilliseconds(minutes * 60000LL); }
 };
 
 struct PromptRecord {

@@ -75,6 +75,17 @@ protected:
         return lines;
     }
 
+    // The program's message loop between ticks, for a moment: the boxes that launches
+    // raised are shown from it.
+    static void RunMessageLoop(DWORD ms = 50) {
+        DWORD until = GetTickCount() + ms;
+        MSG msg;
+        for (bool last = false; !last; Sleep(1)) {
+            last = static_cast<LONG>(until - GetTickCount()) <= 0;
+            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+        }
+    }
+
     MainControls controls;
     Scheduler scheduler{SchedulerViewOf(controls, tasks), context};
     TaskList tasks{controls, scheduler};
