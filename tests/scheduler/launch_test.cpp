@@ -29,20 +29,6 @@ TEST_F(LaunchTest, MessageFileHoldsExactlyTheLatestMessage) {
         << "an empty message program still names the file";
 }
 
-TEST_F(LaunchTest, EachLaunchUsesItsWindowStyleAndStampsTheTask) {
-    AddTask({.name = "Prog", .location = "C:\\prog.exe", .days = "Fri"});
-    scheduler.RunMessageTask("Weekly", "MSG:w", kNotepad, false);
-    scheduler.RunMessageTask("Once", "MSG:o", kNotepad, true);
-    scheduler.RunProgramTask("Prog", "C:\\prog.exe", false);
-    EXPECT_EQ(ReadTaskValue("Prog", store::kLastRan).AsText(), "On 12/4/98 at 7:05:00 PM");
-    EXPECT_TRUE(TaskExists("Prog"));
-    RunTaskOn("Prog");
-    std::vector<int> styles;
-    for (const auto& launch : launcher.launches) styles.push_back(launch.shell ? -1 : launch.showCommand);
-    EXPECT_EQ(styles, (std::vector<int>{SW_SHOWMINIMIZED, SW_SHOWMAXIMIZED, SW_SHOWNORMAL, SW_SHOWNORMAL}));
-    EXPECT_EQ(Started().back(), "C:\\prog.exe");
-}
-
 TEST_F(LaunchTest, AProgramTheShellOpensHasRunButOneNeitherCouldStartHasNot) {
     AddTask({.name = "Missing", .location = "C:\\missing.exe /x", .runOnce = true});
     ASSERT_TRUE(store::WriteTaskLastRan("Missing", "On 12/1/98 at 1:00:00 PM"));
@@ -137,6 +123,7 @@ TEST_F(LaunchTest, RunTaskStartsTheRowAsAProgramAndReportsOneThatCannotStart) {
     EXPECT_EQ(ReadTaskValue("Note", store::kLastRan).AsText(), "On 12/4/98 at 7:05:00 PM");
     EXPECT_EQ(controls.txtStatus.Text(), "Last program to run is Note on 12/4/98 at 7:05:00 PM");
     EXPECT_EQ(minimized, 1);
+    EXPECT_EQ(launcher.launches.back().showCommand, SW_SHOWNORMAL);
     EXPECT_TRUE(TaskExists("Note")) << "Run Task never deletes";
 }
 

@@ -70,32 +70,6 @@ TEST_F(TickTest, AnEmptyListStopsTheTickButNotTheClockUntilATaskArrives) {
     EXPECT_EQ(Started(), Lines{"C:\\backup.exe"});
 }
 
-TEST_F(TickTest, DateWeekdayPauseAndRunOnceDecideWhatLaunches) {
-    const store::TaskRecord rows[] = {
-        {"Long", "C:\\long.exe", "12/04/1998", "07:05 PM", "Fri"},
-        {"MonWed", "C:\\mw.exe", "11/01/1998", "07:05 PM", "Wed,Mon"},
-        {"Past once", "C:\\once.exe", "12/01/1998", "07:05 PM", "", true},
-        {"Paused", "C:\\p.exe", "11/01/1998", "07:05 PM", "Fri", false, true},
-        {"Short", "C:\\short.exe", "12/04/98", "07:05 PM", "Fri"},
-        {"Short future", "C:\\f.exe", "12/05/98", "07:05 PM", "Fri"},
-        {"Tomorrow", "C:\\t.exe", "12/05/1998", "07:05 PM", "Fri"},
-    };
-    for (const store::TaskRecord& row : rows) AddTask(row);
-    tasks.LoadTaskGrid();
-    TickAt({1998, 11, 24, 19, 5, 0, 0});  // a Tuesday
-    EXPECT_TRUE(Started().empty());
-    TickAt({1998, 11, 25, 19, 5, 0, 0});  // a Wednesday
-    EXPECT_EQ(Started(), Lines{"C:\\mw.exe"});
-    launcher.launches.clear();
-
-    // Three days after "Past once" started: launched although no weekday is asked, then deleted.
-    TickAt(kFriday);
-    EXPECT_EQ(Started(), (Lines{"C:\\long.exe", "C:\\once.exe", "C:\\short.exe"}));
-    EXPECT_FALSE(TaskExists("Past once"));
-    EXPECT_EQ(RowOf("Past once"), 0);
-    EXPECT_TRUE(TaskExists("Tomorrow"));
-}
-
 TEST_F(TickTest, RunOnceTasksDeletedMidScanLeaveTheFollowingRowsScanned) {
     AddTask({.name = "C", .location = "C:\\c.exe", .days = "Fri"});
     for (std::string name : {"A", "B", "D"}) AddTask({.name = name, .location = "C:\\" + name + ".exe", .runOnce = true});
