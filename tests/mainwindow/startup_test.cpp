@@ -179,7 +179,7 @@ TEST_F(StartupTest, TheRunEntryTicksTheMenuAndTheMenuSwitchesIt) {
 
 TEST_F(StartupTest, AStoreThisUserMayOnlyReadIsSaidOnceAndItsTasksStillRun) {
     WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kDrives, RegValue::Text("C: "), REG_SZ);
-    WriteTask({"Backup", "C:\\tools\\backup.exe", "12/04/1998", "07:05 PM", "Sat,Fri,Thu,Wed,Tue,Mon,Sun"});
+    AddTask({"Backup", "C:\\tools\\backup.exe", "12/04/1998", "07:05 PM", "Sat,Fri,Thu,Wed,Tue,Mon,Sun"});
     CreateKey(HKEY_LOCAL_MACHINE, store::kRunKey);
     ReadOnlyKeys readOnly({store::kProgramKey, store::kTasksKey, store::TaskKey("Backup"), store::kRunKey});
     auto notices = [this] {
