@@ -26,7 +26,8 @@ void Paint(HWND hwnd) {
         SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
         SetTextColor(dc, GetSysColor(IsWindowEnabled(hwnd) ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
         RECT text{r.left + metrics.tmAveCharWidth, r.top, r.right - metrics.tmAveCharWidth, r.top + metrics.tmHeight};
-        std::string padded = " " + std::string(caption) + " ";
+        std::string padded(1, ' ');
+        padded.append(caption).push_back(' ');
         DrawTextA(dc, padded.c_str(), -1, &text, DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
     }
     if (oldFont) SelectObject(dc, oldFont);
