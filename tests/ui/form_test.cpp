@@ -109,21 +109,16 @@ TEST(Form, OptionButtonsGroupByContainerAndArrowKeysChooseWithinTheGroup) {
 }
 
 TEST(Form, ATableThatDoesNotMatchItsBindingsFailsWhenTheWindowIsCreated) {
-    auto misspelt = kTable;
-    misspelt[1].name = "txtNmae";
-    TestForm unbound(misspelt);
-    EXPECT_THROW(unbound.Create(), std::logic_error);
-    EXPECT_FALSE(unbound.IsCreated());
-
-    auto lost = kTable;
-    lost[3].container = "fraGorup";
-    TestForm orphan(lost);
-    EXPECT_THROW(orphan.Create(), std::logic_error);
-
-    auto wrongKind = kTable;
-    wrongKind[1].kind = ui::ControlKind::ComboBox;
-    TestForm mismatch(wrongKind);
-    EXPECT_THROW(mismatch.Create(), std::logic_error);
+    // A misspelt name, a lost container, a kind the binding does not take.
+    for (auto spoil : {+[](ui::ControlSpec& row) { row.name = "txtNmae"; },
+                       +[](ui::ControlSpec& row) { row.container = "fraGorup"; },
+                       +[](ui::ControlSpec& row) { row.kind = ui::ControlKind::ComboBox; }}) {
+        auto table = kTable;
+        spoil(table[1]);
+        TestForm form(table);
+        EXPECT_THROW(form.Create(), std::logic_error);
+        EXPECT_FALSE(form.IsCreated());
+    }
 }
 
 TEST(Form, AfterAModalFormClosesItsOwnerIsActiveAgain) {

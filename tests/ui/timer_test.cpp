@@ -43,8 +43,8 @@ TEST(Timer, SettingTheIntervalRestartsTheCountdown) {
         timer.SetInterval(150);
     }
     EXPECT_EQ(0, ticks);
-    EXPECT_TRUE(timer.Enabled());
-    EXPECT_EQ(150, timer.Interval());
+    Pump(300);
+    EXPECT_GT(ticks, 0) << "re-armed, not stopped";
 }
 
 TEST(Timer, KeepsFiringWhileAModalFormRunsItsOwnLoop) {
