@@ -14,7 +14,6 @@ public:
     ~ServerProcess() { Stop(); }
     unsigned short Port() const { return port_; }
     std::string Address() const { return "127.0.0.1:" + std::to_string(port_); }
-    bool Running() const { return WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT; }
     std::string Output();  // what it printed so far
     void Stop();
 

@@ -26,16 +26,6 @@ protected:
     AppContext realContext{app, clock, prompts, launcher, programEnd, real};
 };
 
-TEST_F(LoopbackTest, AStartAttachesThisInstanceAndTheExitWithdrawsIt) {
-    frmMain main(realContext);
-    main.Load();
-    EXPECT_TRUE(prompts.asked.empty());
-    EXPECT_EQ(std::vector<std::string>{LocalInstanceId()}, ServerList(server.Port()));
-    EXPECT_NE(std::string::npos, server.Output().find(LocalInstanceId())) << "the server prints its list";
-    main.mnuExit_Click();
-    EXPECT_TRUE(ServerList(server.Port()).empty());
-}
-
 TEST_F(LoopbackTest, AServerThatIsGoneIsReportedOnceAndNothingIsAttached) {
     server.Stop();
     frmMain main(realContext);
@@ -45,12 +35,13 @@ TEST_F(LoopbackTest, AServerThatIsGoneIsReportedOnceAndNothingIsAttached) {
     EXPECT_EQ(nullptr, main.Remote().oRemoteClient);
 }
 
-TEST_F(LoopbackTest, GarbageOversizedCutOffAndStalledRequestsLeaveTheOthersAttached) {
-    ComponentRef keeper = real.Create(kRemoteClientProgId, server.Address()).object;
-    ASSERT_NE(nullptr, keeper);
-    const ComponentValue id = std::string("HOST\\keeper #1");
-    ASSERT_EQ(0u, keeper->Call("Attach", {id}).error.number);
-    EXPECT_EQ(id, keeper->Get("").value) << "the default member reads the attachment";
+TEST_F(LoopbackTest, AStartAttachesThisInstanceWhichOthersGarbageCannotUndoAndTheExitWithdrawsIt) {
+    frmMain main(realContext);
+    main.Load();
+    EXPECT_TRUE(prompts.asked.empty());
+    const std::vector<std::string> attached{LocalInstanceId()};
+    EXPECT_EQ(attached, ServerList(server.Port()));
+    EXPECT_NE(std::string::npos, server.Output().find(LocalInstanceId())) << "the server prints its list";
 
     TestSocket garbage(server.Port()), oversized(server.Port()), cutOff(server.Port()), stalled(server.Port());
     garbage.Send(std::string("\0\xff\x13 GET / HTTP/1.0\r\n", 20));
@@ -64,7 +55,7 @@ TEST_F(LoopbackTest, GarbageOversizedCutOffAndStalledRequestsLeaveTheOthersAttac
     EXPECT_EQ("closed", stalled.ReadLine()) << "a half request is dropped after the timeout";
 
     TestSocket other(server.Port());
-    other.Send("DETACH HOST\\keeper #1\n");
+    other.Send("DETACH " + LocalInstanceId() + "\n");
     EXPECT_EQ("ERR not attached", other.ReadLine()) << "not this connection's to withdraw";
     std::vector<std::unique_ptr<TestSocket>> crowd;  // more connections than the server takes
     std::string answer;
@@ -76,9 +67,8 @@ TEST_F(LoopbackTest, GarbageOversizedCutOffAndStalledRequestsLeaveTheOthersAttac
     EXPECT_EQ("ERR the server is busy", answer);
     crowd.clear();
 
-    EXPECT_TRUE(server.Running());
-    EXPECT_EQ(std::vector<std::string>{"HOST\\keeper #1"}, ServerList(server.Port()));
-    EXPECT_EQ(0u, keeper->Call("Detach", {id}).error.number);
+    EXPECT_EQ(attached, ServerList(server.Port()));
+    main.mnuExit_Click();
     EXPECT_TRUE(ServerList(server.Port()).empty());
 }
 

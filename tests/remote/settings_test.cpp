@@ -33,21 +33,17 @@ TEST_F(SettingsTest, TheTwoBoxesAreNeverTickedTogetherAndEnableTheirFields) {
     EXPECT_EQ("dial 1 net 0 list on host on", State());
 }
 
-TEST_F(SettingsTest, OkWithABoxTickedAndABlankHostAsksForOneAndStoresNothing) {
+TEST_F(SettingsTest, OkAsksForAHostWhileABoxIsTickedThenStoresTheFourValuesConnectsAndUnloads) {
+    entries = {MakeEntry("Office", "ann", "x"), MakeEntry("Home", "bob", "y")};
     Load().chkNetworked.SetValue(1);
     dialog->txtIPAddress.SetText("   ");
     dialog->btnOK_Click();
     ASSERT_EQ(1u, prompts.asked.size());
-    EXPECT_EQ("You must fill in an IP Address or Host Name. (ie. 192.0.2.10 or vantro.example.com)",
-              prompts.asked[0].text);
-    EXPECT_EQ("Vantro", prompts.asked[0].title);
+    EXPECT_EQ("Vantro: You must fill in an IP Address or Host Name. (ie. 192.0.2.10 or vantro.example.com)",
+              prompts.asked[0].title + ": " + prompts.asked[0].text);
     EXPECT_TRUE(Setting(store::kNetworked).IsEmpty());
-    EXPECT_TRUE(dialog->IsCreated()) << "the dialog stays for the answer";
-}
+    ASSERT_TRUE(dialog->IsCreated()) << "the dialog stays for the answer";
 
-TEST_F(SettingsTest, OkStoresTheFourValuesThenConnectsAndUnloads) {
-    entries = {MakeEntry("Office", "ann", "x"), MakeEntry("Home", "bob", "y")};
-    Load().chkNetworked.SetValue(1);
     dialog->txtIPAddress.SetText("  server.example.com  ");
     dialog->cbAccountNames.SetListIndex(1);
     dialog->btnOK_Click();
@@ -60,6 +56,7 @@ TEST_F(SettingsTest, OkStoresTheFourValuesThenConnectsAndUnloads) {
 
     // No box ticked, no host, no dial-up entries: stored as such without a word.
     entries.clear();
+    prompts.asked.clear();
     Load().chkNetworked.SetValue(0);
     dialog->txtIPAddress.SetText("");
     dialog->btnOK_Click();
