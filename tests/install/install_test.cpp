@@ -39,13 +39,12 @@ HWND WaitForWindow(const char* className, const char* caption) {
 
 }  // namespace
 
-TEST(Installed, FilesShortcutUninstallEntryRunValueAndLauncherCopy) {
+TEST(Installed, FilesShortcutUninstallEntryRunValueLauncherCopyAndAWritableStore) {
     for (const char* file : kInstalledFiles) EXPECT_TRUE(FileExists(InstallDir() + "\\" + file)) << file;
     EXPECT_TRUE(FileExists(Shortcut()));
 
-    EXPECT_EQ("Vantro", Uninstall("DisplayName").AsText());
-    EXPECT_EQ("1.5.0", Uninstall("DisplayVersion").AsText());
-    EXPECT_EQ("Halvern", Uninstall("Publisher").AsText());
+    for (auto [name, value] : {std::pair{"DisplayName", "Vantro"}, {"DisplayVersion", "1.5.0"}, {"Publisher", "Halvern"}})
+        EXPECT_EQ(value, Uninstall(name).AsText()) << name;
     EXPECT_EQ("\"" + InstallDir() + "\\Uninstall.exe\"", Uninstall("UninstallString").AsText());
     // In KB: the program and its launcher alone are over 1 MB.
     EXPECT_GT(Uninstall("EstimatedSize").AsInt32().value_or(0), 1024);
@@ -53,9 +52,7 @@ TEST(Installed, FilesShortcutUninstallEntryRunValueAndLauncherCopy) {
     // Installed under a folder with a blank: the Run value is quoted.
     EXPECT_EQ("\"" + InstallDir() + "\\Vantro.exe\"", RunValue().AsText());
     EXPECT_EQ(ReadWholeFile(InstallDir() + "\\task.exe"), ReadWholeFile(LauncherCopy()));
-}
-
-TEST(Installed, TheStoreIsThereAndTheUsersGroupMayWriteIt) {
+    // The store is there and the Users group may write it.
     EXPECT_TRUE(KeyExists(store::kTasksKey));
     EXPECT_TRUE(store::UsersMayWrite(store::kProgramKey));
     EXPECT_TRUE(store::UsersMayWrite(store::kTasksKey));
