@@ -42,6 +42,8 @@ TEST_F(LoopbackTest, AStartAttachesThisInstanceWhichOthersGarbageCannotUndoAndTh
     const std::vector<std::string> attached{LocalInstanceId()};
     EXPECT_EQ(attached, ServerList(server.Port()));
     EXPECT_NE(std::string::npos, server.Output().find(LocalInstanceId())) << "the server prints its list";
+    EXPECT_EQ(ComponentValue(LocalInstanceId()), main.Remote().oRemoteClient->Get("").value)
+        << "the default member reads the attachment";
 
     TestSocket garbage(server.Port()), oversized(server.Port()), cutOff(server.Port()), stalled(server.Port());
     garbage.Send(std::string("\0\xff\x13 GET / HTTP/1.0\r\n", 20));
