@@ -46,6 +46,8 @@ void TaskList::LoadTaskGrid() {
 
     // Emptying the grid took the current row back to the headings: no task is chosen.
     ShowPauseItems(false);
+    c_.mnuEdit.SetEnabled(false);
+    c_.mnuDelete.SetEnabled(false);
 
     scheduler_.TaskListRebuilt();
     grid.NotifyRebuilt();

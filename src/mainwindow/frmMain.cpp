@@ -50,6 +50,9 @@ frmMain::frmMain(AppContext& context)
       scheduler_(SchedulerViewOf(c_, tasks_), context),
       tasks_(c_, scheduler_),
       grid_(c_.grdProgram),
+      editor_({c_.grdProgram, utilities_, driveList_, c_.window, [this] { tasks_.LoadTaskGrid(); },
+               [this](const std::string& name) { tasks_.DeleteTask(name); }},
+              context),
       popup_(context, {[this] { return Minimized(); }, [this] { mnuRestore_Click(); }, [this] { Minimize(); },
                        [this] { OrderlyExit(); }}) {
     Bind("grdProgram", grid_.Control());
@@ -58,10 +61,16 @@ frmMain::frmMain(AppContext& context)
     c_.Timer1.OnTimer = [this] { scheduler_.Timer1_Timer(); };
     c_.Timer2.OnTimer = [this] { scheduler_.Timer2_Timer(); };
     c_.MinimizeWindow = [this] { Minimize(); };
-    grid_.Control().LeftClick = [this](int) { tasks_.grdProgram_MouseDown(); };
+    grid_.Control().LeftClick = [this](int) { FollowListSelection(); };
     // A row chosen with the keyboard must offer the right Pause or Un-pause too.
     grid_.RowChosen = [this] { tasks_.grdProgram_MouseDown(); };
-    grid_.Control().RightClick = [this](int, POINT at) { c_.menu.PopUp("mnuFile", hwnd(), at); };
+    grid_.Control().RightClick = [this](int, POINT at) {
+        FollowListSelection();
+        c_.menu.PopUp("mnuFile", hwnd(), at);
+    };
+    grid_.Control().DoubleClick = [this](int index) {
+        if (index >= 0) editor_.mnuEdit_Click();
+    };
     icon_.reset(LoadAppIcon(ctx_.app.Instance(), 32));
     FormOptions().icon = icon_.get();
     BindMenuCommands();
@@ -71,7 +80,17 @@ frmMain::frmMain(AppContext& context)
 
 std::string frmMain::ProgramTitle() const { return ProgramName(ctx_.app); }
 
+// A click may leave no row chosen (on empty space): then no task is current, so Edit,
+// Delete, Pause and Run act on nothing rather than on a row the user no longer sees.
+void frmMain::FollowListSelection() {
+    c_.grdProgram.SetRow(grid_.Control().SelectedIndex() + 1);
+    tasks_.grdProgram_MouseDown();
+}
+
 void frmMain::BindMenuCommands() {
+    OnMenu("mnuNew", [this] { editor_.mnuNew_Click(); });
+    OnMenu("mnuEdit", [this] { editor_.mnuEdit_Click(); });
+    OnMenu("mnuDelete", [this] { editor_.mnuDelete_Click(); });
     OnMenu("mnuRun", [this] { scheduler_.mnuRun_Click(); });
     OnMenu("mnuPause", [this] { scheduler_.mnuPause_Click(); });
     OnMenu("mnuUnPause", [this] { scheduler_.mnuUnPause_Click(); });

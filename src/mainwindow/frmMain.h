@@ -5,6 +5,8 @@
 #include <string>
 
 #include "app/AppContext.h"
+#include "editor/DiskUtilities.h"
+#include "editor/TaskCommands.h"
 #include "mainwindow/GridView.h"
 #include "mainwindow/MainControls.h"
 #include "mainwindow/TaskList.h"
@@ -26,6 +28,7 @@ public:
     MainControls& Controls() { return c_; }
     TaskList& Tasks() { return tasks_; }
     Scheduler& Schedule() { return scheduler_; }
+    TaskCommands& Editor() { return editor_; }
     // The drive list kept in memory, without its trailing blank ("C: D:").
     const std::string& DriveList() const { return driveList_; }
     const RemoteObjects& Remote() const { return remote_; }
@@ -52,6 +55,7 @@ protected:
 private:
     void BindMenuCommands();
     void CheckStoreAccess();
+    void FollowListSelection();
     void CheckDriveList();
     // Windows ending the session gets no notice: a dialog would hold the log-off up.
     void OrderlyExit(bool showNotice = true);
@@ -64,6 +68,8 @@ private:
     Scheduler scheduler_;
     TaskList tasks_;
     GridView grid_;
+    UtilityPaths utilities_;  // the disk utilities the editor found
+    TaskCommands editor_;
     UniqueHIcon icon_;
     std::string driveList_;
     RemoteObjects remote_;

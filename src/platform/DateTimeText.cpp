@@ -97,6 +97,41 @@ std::optional<Date> ParseDate(std::string_view text) {
     return date;
 }
 
+std::optional<DateTime> ParseTime(std::string_view text) {
+    text = TrimBlanks(text);
+    DateTime t;
+    std::optional<int> hour = ReadNumber(text, 2, nullptr);
+    if (!hour || text.empty() || text.front() != ':') return std::nullopt;
+    text.remove_prefix(1);
+    size_t digits = 0;
+    std::optional<int> minute = ReadNumber(text, 2, &digits);
+    if (!minute || digits != 2) return std::nullopt;
+    std::optional<int> second = 0;
+    if (!text.empty() && text.front() == ':') {
+        text.remove_prefix(1);
+        second = ReadNumber(text, 2, &digits);
+        if (!second || digits != 2) return std::nullopt;
+    }
+    text = TrimBlanks(text);
+    auto is = [&](const char* designator) {
+        return text.size() == 2 && std::toupper(static_cast<unsigned char>(text[0])) == designator[0] &&
+               std::toupper(static_cast<unsigned char>(text[1])) == 'M';
+    };
+    if (text.empty()) {
+        if (*hour > 23) return std::nullopt;
+        t.hour = *hour;
+    } else if (is("AM") || is("PM")) {
+        if (*hour < 1 || *hour > 12) return std::nullopt;
+        t.hour = *hour % 12 + (is("PM") ? 12 : 0);
+    } else {
+        return std::nullopt;
+    }
+    if (*minute > 59 || *second > 59) return std::nullopt;
+    t.minute = *minute;
+    t.second = *second;
+    return t;
+}
+
 int NextMinuteInterval(const DateTime& now) {
     // The milliseconds count too: a timer re-armed from a tick that came late would
     // otherwise carry that lateness into every later minute.

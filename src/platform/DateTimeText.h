@@ -27,6 +27,11 @@ bool IsValidDate(const Date& d);
 // must be the date; blanks around it are allowed. Nothing when it is not a real date.
 std::optional<Date> ParseDate(std::string_view text);
 
+// Reads a time of day: h:mm or h:mm:ss, then AM or PM (any case, a blank before it
+// allowed) on the 12-hour clock, or nothing more on the 24-hour clock. Only the hour,
+// minute and second of the result are set. Nothing when it is not a real time.
+std::optional<DateTime> ParseTime(std::string_view text);
+
 // Milliseconds to the start of the next minute, from 60000 (at 0.000 seconds) down
 // to 1 (at 59.999).
 int NextMinuteInterval(const DateTime& now);

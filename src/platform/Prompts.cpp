@@ -115,17 +115,17 @@ int WindowsPrompts::MessageBox(HWND owner, const std::string& text, const std::s
     return ::MessageBoxA(owner, text.c_str(), title.c_str(), style);
 }
 
-std::string WindowsPrompts::InputBox(HWND owner, const std::string& prompt, const std::string& title,
-                                     const std::string& defaultAnswer) {
+std::optional<std::string> WindowsPrompts::AskInput(HWND owner, const std::string& prompt, const std::string& title,
+                                                    const std::string& defaultAnswer) {
     return AskText(owner, prompt, title, defaultAnswer, 0);
 }
 
 std::string WindowsPrompts::PasswordBox(HWND owner, const std::string& prompt, const std::string& title) {
-    return AskText(owner, prompt, title, {}, ES_PASSWORD);
+    return AskText(owner, prompt, title, {}, ES_PASSWORD).value_or("");
 }
 
-std::string WindowsPrompts::AskText(HWND owner, const std::string& prompt, const std::string& title,
-                                    const std::string& defaultAnswer, DWORD answerStyle) {
+std::optional<std::string> WindowsPrompts::AskText(HWND owner, const std::string& prompt, const std::string& title,
+                                                   const std::string& defaultAnswer, DWORD answerStyle) {
     // Sizes in dialog units: the prompt on the left, the buttons on the right, the answer below.
     DialogTemplate box(DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU, 240, 84,
                        "MS Shell Dlg", 8);
@@ -137,7 +137,8 @@ std::string WindowsPrompts::AskText(HWND owner, const std::string& prompt, const
     InputBoxState state{prompt, title, defaultAnswer, {}};
     INT_PTR result = DialogBoxIndirectParamA(GetModuleHandleA(nullptr), box.get(), owner, InputBoxProc,
                                              reinterpret_cast<LPARAM>(&state));
-    return result == IDOK ? state.answer : std::string();
+    if (result != IDOK) return std::nullopt;
+    return state.answer;
 }
 
 std::optional<std::string> WindowsPrompts::OpenFile(HWND owner, const OpenFileRequest& request) {

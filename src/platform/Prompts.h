@@ -20,9 +20,14 @@ public:
     // style: MB_* buttons and icon flags. Returns IDOK, IDCANCEL, IDRETRY, IDYES, ...
     virtual int MessageBox(HWND owner, const std::string& text, const std::string& title,
                            UINT style) = 0;
-    // The typed answer; an empty text when the user cancels.
-    virtual std::string InputBox(HWND owner, const std::string& prompt, const std::string& title,
-                                 const std::string& defaultAnswer) = 0;
+    // The typed answer; nothing when the user cancels.
+    virtual std::optional<std::string> AskInput(HWND owner, const std::string& prompt, const std::string& title,
+                                                const std::string& defaultAnswer) = 0;
+    // The same, with a cancelled box answering an empty text.
+    std::string InputBox(HWND owner, const std::string& prompt, const std::string& title,
+                         const std::string& defaultAnswer) {
+        return AskInput(owner, prompt, title, defaultAnswer).value_or("");
+    }
     // As InputBox, with what is typed hidden behind dots; empty default.
     virtual std::string PasswordBox(HWND owner, const std::string& prompt, const std::string& title) = 0;
     // The chosen file's full name; nothing when the user cancels.
@@ -33,12 +38,12 @@ class WindowsPrompts final : public Prompts {
 public:
     int MessageBox(HWND owner, const std::string& text, const std::string& title,
                    UINT style) override;
-    std::string InputBox(HWND owner, const std::string& prompt, const std::string& title,
-                         const std::string& defaultAnswer) override;
+    std::optional<std::string> AskInput(HWND owner, const std::string& prompt, const std::string& title,
+                                        const std::string& defaultAnswer) override;
     std::string PasswordBox(HWND owner, const std::string& prompt, const std::string& title) override;
     std::optional<std::string> OpenFile(HWND owner, const OpenFileRequest& request) override;
 
 private:
-    static std::string AskText(HWND owner, const std::string& prompt, const std::string& title,
-                               const std::string& defaultAnswer, DWORD answerStyle);
+    static std::optional<std::string> AskText(HWND owner, const std::string& prompt, const std::string& title,
+                                              const std::string& defaultAnswer, DWORD answerStyle);
 };

@@ -43,4 +43,21 @@ TEST(DateTimeText, ParseDateReadsOneRealDateMonthFirst) {
         EXPECT_EQ(std::nullopt, ParseDate(bad)) << '"' << bad << '"';
 }
 
+TEST(DateTimeText, ParseTimeReadsTheStoredFormAndRefusesTheRest) {
+    auto hm = [](std::string_view text) {
+        auto t = ParseTime(text);
+        return t ? t->hour * 100 + t->minute : -1;
+    };
+    EXPECT_EQ(1905, hm("07:05 PM"));
+    EXPECT_EQ(0, hm("12:00 AM"));
+    EXPECT_EQ(1200, hm("12:00 pm"));
+    EXPECT_EQ(1159, hm(" 11:59AM "));
+    EXPECT_EQ(2359, hm("23:59"));
+    EXPECT_EQ(705, ParseTime("7:05:23 AM")->hour * 100 + ParseTime("7:05:23 AM")->minute);
+    EXPECT_EQ(23, ParseTime("7:05:23 AM")->second);
+    for (const char* bad : {"", "7", "7:5 PM", "13:00 PM", "00:30 AM", "24:00", "7:60 AM", "7:05 XM", "7:05 PMX",
+                            "7:05:61 PM", "abc", "07:05 PM at"})
+        EXPECT_EQ(-1, hm(bad)) << '"' << bad << '"';
+}
+
 }  // namespace

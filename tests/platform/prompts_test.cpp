@@ -31,7 +31,7 @@ TEST(WindowsPrompts, InputBoxesOfferTheDefaultToTypeOverAndAnswerWhatWasTypedOrN
     WindowsPrompts prompts;
     // The box as it opened: prompt, [default] selected range, masked or not.
     std::string seen;
-    auto answer = [&](const char* typed, int button, const std::function<std::string()>& ask) {
+    auto answer = [&](const char* typed, int button, const std::function<std::optional<std::string>()>& ask) {
         WhenShown user("#32770", [&](HWND box) {
             HWND edit = FindWindowExA(box, nullptr, "Edit", nullptr);
             DWORD from = 1, to = 0;
@@ -49,6 +49,9 @@ TEST(WindowsPrompts, InputBoxesOfferTheDefaultToTypeOverAndAnswerWhatWasTypedOrN
     EXPECT_EQ("", answer("typed", IDCANCEL, [&] { return prompts.InputBox(nullptr, "Name?", "Vantro", "Old name"); }));
     EXPECT_EQ("s3cret", answer("s3cret", IDOK, [&] { return prompts.PasswordBox(nullptr, "Password?", "Vantro"); }));
     EXPECT_EQ("Password? [] 0-0 masked", seen);
+    // Asked for it, a cancelled box is told apart from an empty answer.
+    EXPECT_EQ(std::nullopt, answer("typed", IDCANCEL, [&] { return prompts.AskInput(nullptr, "Name?", "Vantro", "x"); }));
+    EXPECT_EQ("", answer("", IDOK, [&] { return prompts.AskInput(nullptr, "Name?", "Vantro", "x"); }));
 }
 
 }  // namespace

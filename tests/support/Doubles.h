@@ -29,34 +29,36 @@ struct PromptRecord {
     std::string title, text;  // text: the message, or the input box's prompt
     UINT style;               // MB_* flags of a message box
     bool masked = false;      // an input box that hides what is typed
+    std::string initial{};    // the input box's default answer, or the file dialog's file name
 };
 
 class ScriptedPrompts final : public Prompts {
 public:
     std::vector<PromptRecord> asked;
     // Message box answers, in order; then the first button of the style (IDOK, IDRETRY,
-    // IDYES, ...). Input boxes answer inputAnswers in order, then "". The file dialog is
-    // cancelled.
+    // IDYES, ...). Input boxes and file dialogs take their answers in order (nothing:
+    // cancelled); once they run out, they are cancelled.
     std::deque<int> messageAnswers;
-    std::deque<std::string> inputAnswers;
+    std::deque<std::optional<std::string>> inputAnswers;
+    std::deque<std::optional<std::string>> fileAnswers;
     std::function<void()> whileOpen;  // runs while a message box is "open"
 
     int MessageBox(HWND owner, const std::string& text, const std::string& title, UINT style) override;
-    std::string InputBox(HWND, const std::string& prompt, const std::string& title, const std::string&) override {
-        return Answer({false, title, prompt, 0});
+    std::optional<std::string> AskInput(HWND, const std::string& prompt, const std::string& title,
+                                        const std::string& defaultAnswer) override {
+        return Answer({false, title, prompt, 0, false, defaultAnswer}, inputAnswers);
     }
     std::string PasswordBox(HWND, const std::string& prompt, const std::string& title) override {
-        return Answer({false, title, prompt, 0, true});
+        return Answer({false, title, prompt, 0, true}, inputAnswers).value_or("");
     }
     std::optional<std::string> OpenFile(HWND, const OpenFileRequest& request) override {
-        asked.push_back({false, request.title, request.filter, 0});
-        return std::nullopt;
+        return Answer({false, request.title, request.filter, 0, false, request.fileName}, fileAnswers);
     }
-    std::string Answer(PromptRecord record) {
+    std::optional<std::string> Answer(PromptRecord record, std::deque<std::optional<std::string>>& answers) {
         asked.push_back(std::move(record));
-        if (inputAnswers.empty()) return {};
-        std::string answer = inputAnswers.front();
-        inputAnswers.pop_front();
+        if (answers.empty()) return std::nullopt;
+        std::optional<std::string> answer = answers.front();
+        answers.pop_front();
         return answer;
     }
     std::vector<PromptRecord> MessageBoxes() const {

@@ -1,0 +1,90 @@
+#include "editor/TaskCommands.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "editor/DayList.h"
+#include "editor/TaskValues.h"
+#include "editor/frmNew.h"
+#include "mainwindow/ProgramName.h"
+#include "mainwindow/TaskList.h"
+#include "platform/DateTimeText.h"
+#include "store/StoreLayout.h"
+
+namespace {
+
+constexpr const char* kRemoveQuestion = "Remove this program for Vantro?";
+
+// A stored date and time put into the pickers; what cannot be read gives way to now.
+DateTime PickerDate(const std::string& stored, const DateTime& now) {
+    std::optional<Date> date = datetext::ParseDate(stored);
+    if (!date) return now;
+    return {date->year, date->month, date->day, now.hour, now.minute, now.second};
+}
+
+DateTime PickerTime(const std::string& stored, const DateTime& now) {
+    std::optional<DateTime> time = datetext::ParseTime(stored);
+    if (!time) return now;
+    return {now.year, now.month, now.day, time->hour, time->minute, 0};
+}
+
+}  // namespace
+
+std::string TaskCommands::ChosenTaskName() const {
+    int row = host_.grid.Row();
+    if (row < 1 || row >= host_.grid.Rows()) return {};
+    return host_.grid.TrimmedText(row, task_grid::kNameCol);
+}
+
+void TaskCommands::ShowEditor(frmNew& form) {
+    editor_ = &form;
+    form.ShowModal(host_.window);
+    editor_ = nullptr;
+    host_.LoadTaskGrid();
+}
+
+void TaskCommands::mnuNew_Click() {
+    frmNew form({ctx_, host_.utilities, host_.driveList, strMessageName_, fileExists});
+    form.Create(host_.window);
+    DateTime now = ctx_.clock.Now();
+    form.txtStartDate.SetText(datetext::DateMMDDYYYY(now.date()));
+    form.txtDate.SetValue(now);
+    form.txtTime.SetValue(now);
+    ShowEditor(form);
+}
+
+void TaskCommands::mnuEdit_Click() {
+    const std::string name = ChosenTaskName();
+    if (name.empty()) return;
+    EditedTask task = ReadEditedTask(name);
+    bool message = host_.grid.TrimmedText(host_.grid.Row(), task_grid::kLocationCol).starts_with(store::kMessagePrefix);
+    if (message) strMessageName_ = name;
+
+    frmNew form({ctx_, host_.utilities, host_.driveList, strMessageName_, fileExists});
+    form.Create(host_.window);
+    if (message) {
+        form.optSM.SetValue(true);
+        form.txtMessage.SetText(task.location.substr(std::min(task.location.size(), std::string_view(store::kMessagePrefix).size())));
+    } else {
+        form.optSP.SetValue(true);
+        form.txtLocation.SetText(task.location);
+        form.txtProgramName.SetText(name);
+    }
+    DateTime now = ctx_.clock.Now();
+    form.txtStartDate.SetText(task.startDate);
+    form.txtDate.SetValue(PickerDate(task.startDate, now));
+    form.txtStartTime.SetText(task.startTime);
+    form.txtTime.SetValue(PickerTime(task.startTime, now));
+    form.chkRunOnlyOnce[task.runOnce ? 0 : 1].SetValue(true);
+    WeekdayChoice days = DaysInList(task.days);
+    for (size_t day = 0; day < days.size(); ++day)
+        if (days[day]) form.chkWeekDay[day].SetValue(1);
+    ShowEditor(form);
+}
+
+void TaskCommands::mnuDelete_Click() {
+    const std::string name = ChosenTaskName();
+    if (name.empty()) return;
+    if (ctx_.prompts.MessageBox(host_.window, kRemoveQuestion, ProgramName(ctx_.app), MB_YESNO) == IDNO) return;
+    host_.DeleteTask(name);
+}

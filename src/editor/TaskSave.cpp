@@ -1,0 +1,141 @@
+#include "editor/TaskSave.h"
+
+#include <algorithm>
+#include <cctype>
+#include <optional>
+
+#include "editor/TaskValues.h"
+#include "platform/DateTimeText.h"
+#include "platform/Trim.h"
+#include "store/RegistrySets.h"
+#include "store/StoreLayout.h"
+
+namespace {
+
+constexpr const char* kNoDays = "You picked this to be scheduled, but you didn't pick what days.";
+constexpr const char* kNoLocation =
+    "Location of the if has not been filled.  There for there cannot be a save of this information.";
+constexpr const char* kNoName = "The program needs a name before it can be saved.";
+constexpr const char* kBadName =
+    "A task name cannot hold a comma (,) or a backslash (\\).  Please choose another name.";
+constexpr const char* kPickEditor =
+    "Vantro needs you to pick out a Word Editor of your choice for this message to popup in.  NotePad, "
+    "Wordpad, Word, ect..";
+constexpr const char* kNoMessage = "There must be a message before a message can be displayed.";
+constexpr const char* kNameQuestion = "What would you like to call this message?";
+constexpr const char* kNotSaved = "The task could not be saved.";
+
+constexpr const char* kEditorCandidates[] = {"c:\\windows\\notepad.exe", "c:\\windows\\wordpad.exe",
+                                             "c:\\program files\\Accessories\\Wordpad.exe"};
+
+std::string Upper(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::toupper(c); });
+    return text;
+}
+
+bool HasBadNameCharacter(const std::string& name) { return name.find_first_of(",\\") != std::string::npos; }
+
+bool IsProgramFile(const std::string& fileName) {
+    std::string upper = Upper(fileName);
+    return upper.ends_with(".EXE") || upper.ends_with(".COM");
+}
+
+class Save {
+public:
+    Save(const TaskEntries& entries, const SaveSetting& setting)
+        : e_(entries), s_(setting), location_(entries.location) {}
+
+    SaveOutcome Run() {
+        bool saved = Complete() && Write();
+        return {saved, location_};
+    }
+
+private:
+    bool Complete() {
+        if (!e_.runOnce) {
+            record_.days = DayList(e_.days);
+            if (record_.days.empty()) return Stop(kNoDays);
+        }
+        return e_.program ? CompleteProgram() : CompleteMessage();
+    }
+
+    bool CompleteProgram() {
+        if (Trimmed(location_).empty()) return Stop(kNoLocation);
+        record_.name = Trimmed(e_.programName);
+        if (record_.name.empty()) return Stop(kNoName);
+        if (HasBadNameCharacter(record_.name)) return Stop(kBadName);
+        for (const UtilitySwitch& utility : UtilitySwitches()) {
+            std::string upper = Upper(location_);
+            if (upper.find(utility.fileName) == std::string::npos || upper.find('/') != std::string::npos) continue;
+            if (Ask(utility.question, MB_YESNO | MB_ICONQUESTION) == IDYES)
+                location_ = Trimmed(location_) + utility.option + s_.driveList;
+        }
+        record_.location = Trimmed(location_);
+        return true;
+    }
+
+    bool CompleteMessage() {
+        std::string app = ReadKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kMessageApp).AsText();
+        if (app.size() < 2) {
+            std::optional<std::string> chosen = ChooseEditor();
+            if (!chosen) return false;
+            WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kMessageApp, RegValue::Text(*chosen), REG_SZ);
+        }
+        std::string message = Trimmed(e_.message);
+        if (message.empty()) return Stop(kNoMessage);
+        std::optional<std::string> name = AskName();
+        if (!name) return false;
+        record_.name = *name;
+        record_.location = store::kMessagePrefix + message;
+        return true;
+    }
+
+    // The first editor found, or one the user picks; nothing when the user gives up.
+    std::optional<std::string> ChooseEditor() {
+        for (const char* candidate : kEditorCandidates)
+            if (s_.fileExists(candidate)) return candidate;
+        for (;;) {
+            s_.cmd.fileName.clear();
+            Ask(kPickEditor, MB_OK);
+            if (!s_.cmd.Show(s_.prompts, s_.owner)) return std::nullopt;
+            if (IsProgramFile(s_.cmd.fileName)) return s_.cmd.fileName;
+        }
+    }
+
+    // Asked until a usable name comes, without blanks around it; nothing on Cancel.
+    std::optional<std::string> AskName() {
+        for (;;) {
+            std::optional<std::string> answer = s_.prompts.AskInput(s_.owner, kNameQuestion, s_.title, s_.messageName);
+            if (!answer) return std::nullopt;
+            std::string name = Trimmed(*answer);
+            if (name.empty()) continue;
+            if (!HasBadNameCharacter(name)) return name;
+            Ask(kBadName, MB_OK);
+        }
+    }
+
+    bool Write() {
+        record_.startDate = datetext::DateMMDDYYYY(e_.date.date());
+        record_.startTime = datetext::TimeHHMMAmPm(e_.time);
+        record_.runOnce = e_.runOnce;
+        ErrorInfo error = WriteEditedTask(record_);
+        if (!error) return true;
+        return Stop(std::string(kNotSaved) + "\r\n\r\nError " + std::to_string(error.number) + ": " +
+                    error.description);
+    }
+
+    int Ask(const std::string& text, UINT style) { return s_.prompts.MessageBox(s_.owner, text, s_.title, style); }
+    bool Stop(const std::string& text) {
+        Ask(text, MB_OK);
+        return false;
+    }
+
+    const TaskEntries& e_;
+    const SaveSetting& s_;
+    std::string location_;
+    EditedTask record_;
+};
+
+}  // namespace
+
+SaveOutcome SaveTask(const TaskEntries& entries, const SaveSetting& setting) { return Save(entries, setting).Run(); }

@@ -1,0 +1,68 @@
+#pragma once
+// The editor's commands over the main window's controls (without the main window),
+// and a user who acts in the real modal dialog while it is up.
+#include <algorithm>
+#include <functional>
+#include <set>
+
+#include "editor/TaskCommands.h"
+#include "editor/frmNew.h"
+#include "support/VantroTest.h"
+#include "ui/Timer.h"
+
+class EditorTest : public SchedulerTest {
+protected:
+    EditorTest() { commands.fileExists = [this](const std::string& name) { return files.count(name) > 0; }; }
+
+    // Runs a command; while its editor is up, `user` acts in it. Whatever the user
+    // leaves open is cancelled.
+    void WithEditor(void (TaskCommands::*command)(), const std::function<void(frmNew&)>& user) {
+        ui::Timer act(30, true);
+        act.OnTimer = [&] {
+            act.SetEnabled(false);
+            frmNew* form = commands.Editor();
+            if (!form) return;
+            user(*form);
+            if (!form->Saved()) PostMessageA(form->hwnd(), WM_COMMAND, MAKEWPARAM(form->btnCancel.Id(), BN_CLICKED),
+                                             reinterpret_cast<LPARAM>(form->btnCancel.hwnd()));
+        };
+        (commands.*command)();
+    }
+    // The notice a control sends its parent when the user clicks it.
+    static void Click(const ui::Control& control) {
+        SendMessageA(GetParent(control.hwnd()), WM_COMMAND, MAKEWPARAM(control.Id(), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(control.hwnd()));
+    }
+    static void Type(const ui::Control& box, const std::string& text) { SetWindowTextA(box.hwnd(), text.c_str()); }
+    // Opens the weekly panel, ticks the days (0 Sunday .. 6 Saturday) and closes it.
+    static void PickDays(frmNew& form, std::initializer_list<int> days) {
+        Click(form.btnScheduled);
+        for (int day : days) Click(form.chkWeekDay[day]);
+        Click(form.btnOK2);
+    }
+    std::vector<std::string> Texts() const {
+        std::vector<std::string> texts;
+        for (const auto& prompt : prompts.asked) texts.push_back(prompt.text);
+        return texts;
+    }
+    int Count(const std::string& text) const {
+        std::vector<std::string> texts = Texts();
+        return static_cast<int>(std::count(texts.begin(), texts.end(), text));
+    }
+    void Choose(const std::string& name) { controls.grdProgram.SetRow(RowOf(name)); }
+    std::string Setting(const char* name) const {
+        return ReadKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, name).AsText();
+    }
+
+    std::set<std::string> files;  // what exists for the editor's file tests
+    UtilityPaths utilities;
+    std::string driveList = "C: D:";
+    TaskCommands commands{{controls.grdProgram, utilities, driveList, controls.window, [this] { tasks.LoadTaskGrid(); },
+                           [this](const std::string& name) { tasks.DeleteTask(name); }},
+                          context};
+};
+
+inline const std::string kDaysMessage = "You picked this to be scheduled, but you didn't pick what days.";
+inline const std::string kLocationMessage =
+    "Location of the if has not been filled.  There for there cannot be a save of this information.";
+inline const std::string kNameQuestion = "What would you like to call this message?";

@@ -1,0 +1,80 @@
+#include "EditorTest.h"
+
+namespace {
+
+using CommandsTest = EditorTest;
+
+TEST_F(CommandsTest, EditShowsTheStoredTaskAndOkWritesTheSameValuesKeepingTheRest) {
+    WriteTask({.name = "Backup", .location = "C:\\bin\\backup.exe /all", .days = "Fri,Wed,Mon", .paused = true});
+    WriteKeyValue(HKEY_LOCAL_MACHINE, store::TaskKey("Backup"), store::kLastRan, RegValue::Text("On 1/2/03 at 1:00:00 AM"),
+                  REG_SZ);
+    tasks.LoadTaskGrid();
+    Choose("Backup");
+    clock.now = {2001, 6, 7, 8, 9, 0};  // the stored date and time, not today's, go into the pickers
+    WithEditor(&TaskCommands::mnuEdit_Click, [&](frmNew& form) {
+        EXPECT_TRUE(form.optSP.Value());
+        EXPECT_EQ("Backup", form.txtProgramName.Text());
+        EXPECT_EQ("C:\\bin\\backup.exe /all", form.txtLocation.Text());
+        EXPECT_TRUE(form.chkRunOnlyOnce[1].Value());
+        std::string checked;
+        for (int day = 0; day < 7; ++day) checked += form.chkWeekDay[day].Value() ? "x" : ".";
+        EXPECT_EQ(".x.x.x.", checked);
+        EXPECT_FALSE(form.SchedulingPanelOpen());
+        Click(form.btnOK);
+    });
+    EXPECT_TRUE(prompts.asked.empty());
+    EXPECT_EQ("C:\\bin\\backup.exe /all", ReadTaskValue("Backup", store::kLocation).AsText());
+    EXPECT_EQ("Fri,Wed,Mon", ReadTaskValue("Backup", store::kDaysOfTheWeek).AsText());
+    EXPECT_EQ("12/04/1998", ReadTaskValue("Backup", store::kStartDate).AsText());
+    EXPECT_EQ("07:05 PM", ReadTaskValue("Backup", store::kStartTime).AsText());
+    EXPECT_EQ(RegValue::Integer(0), ReadTaskValue("Backup", store::kRunOnce));
+    EXPECT_EQ(RegValue::Integer(-1), ReadTaskValue("Backup", store::kPaused));
+    EXPECT_EQ("On 1/2/03 at 1:00:00 AM", ReadTaskValue("Backup", store::kLastRan).AsText());
+}
+
+TEST_F(CommandsTest, EditCancelledChangesNothingButRebuildsAndUnreadableTimesOpenAsNow) {
+    WriteTask({.name = "Once", .location = "C:\\once.exe", .startDate = "31/31/1998", .startTime = "soon",
+               .runOnce = true});
+    tasks.LoadTaskGrid();
+    Choose("Once");
+    clock.now = {2001, 6, 7, 8, 9, 0};
+    int rebuilds = 0;
+    controls.grdProgram.Rebuilt = [&] { ++rebuilds; };
+    WithEditor(&TaskCommands::mnuEdit_Click, [&](frmNew& form) {
+        EXPECT_TRUE(form.chkRunOnlyOnce[0].Value());
+        for (auto& day : form.chkWeekDay) EXPECT_EQ(0, day.Value());
+        DateTime date = form.txtDate.Value(), time = form.txtTime.Value();
+        EXPECT_EQ((Date{2001, 6, 7}), date.date());
+        EXPECT_EQ(809, time.hour * 100 + time.minute);
+        Type(form.txtLocation, "C:\\other.exe");
+        Click(form.btnCancel);
+    });
+    EXPECT_EQ(1, rebuilds);
+    EXPECT_EQ("C:\\once.exe", ReadTaskValue("Once", store::kLocation).AsText());
+    EXPECT_EQ("31/31/1998", ReadTaskValue("Once", store::kStartDate).AsText());
+}
+
+TEST_F(CommandsTest, DeleteAsksAndKeepsTheTaskOnNoAndNothingActsWithoutAChosenRow) {
+    WriteTask({.name = "Backup", .location = "C:\\backup.exe"});
+    tasks.LoadTaskGrid();
+    controls.grdProgram.SetRow(0);
+    commands.mnuDelete_Click();
+    WithEditor(&TaskCommands::mnuEdit_Click, [&](frmNew&) { ADD_FAILURE() << "Edit opened with no task chosen"; });
+    EXPECT_TRUE(prompts.asked.empty());
+
+    Choose("Backup");
+    prompts.messageAnswers = {IDNO};
+    commands.mnuDelete_Click();
+    ASSERT_EQ(1u, prompts.asked.size());
+    EXPECT_EQ("Remove this program for Vantro?", prompts.asked[0].text);
+    EXPECT_EQ(static_cast<UINT>(MB_YESNO), prompts.asked[0].style);
+    EXPECT_EQ("Vantro 1.5", prompts.asked[0].title);
+    EXPECT_TRUE(TaskExists("Backup"));
+    Choose("Backup");
+    commands.mnuDelete_Click();
+    EXPECT_FALSE(TaskExists("Backup"));
+    EXPECT_EQ(1, controls.grdProgram.Rows());
+    EXPECT_FALSE(controls.mnuEdit.Enabled() || controls.mnuDelete.Enabled()) << "no task is chosen after a rebuild";
+}
+
+}  // namespace

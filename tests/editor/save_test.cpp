@@ -1,0 +1,176 @@
+#include "EditorTest.h"
+
+namespace {
+
+using SaveTest = EditorTest;
+
+TEST_F(SaveTest, ANewWeeklyProgramIsStoredTrimmedWithItsDaysAndListed) {
+    WithEditor(&TaskCommands::mnuNew_Click, [&](frmNew& form) {
+        Type(form.txtProgramName, "  Backup  ");
+        Type(form.txtLocation, " C:\\bin\\backup.exe /all ");
+        PickDays(form, {1, 3, 5});
+        Click(form.btnOK);
+        EXPECT_TRUE(form.Saved());
+    });
+    EXPECT_TRUE(prompts.asked.empty());
+    EXPECT_EQ("C:\\bin\\backup.exe /all", ReadTaskValue("Backup", store::kLocation).AsText());
+    EXPECT_EQ("Fri,Wed,Mon", ReadTaskValue("Backup", store::kDaysOfTheWeek).AsText());
+    EXPECT_EQ("12/04/1998", ReadTaskValue("Backup", store::kStartDate).AsText());
+    EXPECT_EQ("07:05 PM", ReadTaskValue("Backup", store::kStartTime).AsText());
+    EXPECT_EQ(RegValue::Integer(0), ReadTaskValue("Backup", store::kRunOnce));
+    EXPECT_NE(0, RowOf("Backup")) << "the list is rebuilt after the save";
+}
+
+TEST_F(SaveTest, TheDaysMessageComesFirstAndARunOnceTaskIgnoresTheDays) {
+    WithEditor(&TaskCommands::mnuNew_Click, [&](frmNew& form) {
+        Click(form.optSM);  // a message with no text, no name: the days still come first
+        Click(form.btnOK);
+        EXPECT_EQ(std::vector<std::string>{kDaysMessage}, Texts());
+        EXPECT_EQ(static_cast<UINT>(MB_OK), prompts.asked[0].style);
+        EXPECT_EQ("Vantro 1.5", prompts.asked[0].title);
+        Click(form.optSP);
+        Click(form.btnOK);
+        EXPECT_EQ(kDaysMessage, Texts().back());
+        EXPECT_FALSE(form.Saved());
+
+        Type(form.txtProgramName, "Once");
+        Type(form.txtLocation, "C:\\once.exe");
+        Click(form.btnScheduled);
+        Click(form.chkWeekDay[0]);
+        Click(form.btnOnce);
+        Click(form.btnOK2);
+        Click(form.btnOK);
+    });
+    EXPECT_EQ("", ReadTaskValue("Once", store::kDaysOfTheWeek).AsText());
+    EXPECT_EQ(RegValue::Integer(-1), ReadTaskValue("Once", store::kRunOnce));
+    EXPECT_EQ(1u, ListSubKeys(HKEY_LOCAL_MACHINE, store::kTasksKey).size());
+}
+
+TEST_F(SaveTest, ABlankLocationAnEmptyNameOrAListBreakingNameIsRefusedBeforeAnyKeyExists) {
+    WithEditor(&TaskCommands::mnuNew_Click, [&](frmNew& form) {
+        PickDays(form, {0});
+        Type(form.txtProgramName, "Backup");
+        Type(form.txtLocation, "   ");
+        Click(form.btnOK);
+        EXPECT_EQ(kLocationMessage, Texts().back());
+        Type(form.txtLocation, "C:\\backup.exe");
+        for (const char* name : {"  ", "Back,up", "Back\\up"}) {
+            Type(form.txtProgramName, name);
+            Click(form.btnOK);
+            EXPECT_FALSE(form.Saved()) << name;
+        }
+        EXPECT_EQ("C:\\backup.exe", form.txtLocation.Text()) << "what was typed stays";
+    });
+    ASSERT_EQ(4u, prompts.asked.size());
+    EXPECT_EQ("The program needs a name before it can be saved.", prompts.asked[1].text);
+    EXPECT_EQ(prompts.asked[2].text, prompts.asked[3].text);
+    EXPECT_NE(std::string::npos, prompts.asked[2].text.find("comma"));
+    EXPECT_TRUE(ListSubKeys(HKEY_LOCAL_MACHINE, store::kTasksKey).empty());
+}
+
+TEST_F(SaveTest, AUtilityAnsweredYesGetsItsSwitchOnceAndAnsweredNoIsStoredUnchanged) {
+    WithEditor(&TaskCommands::mnuNew_Click, [&](frmNew& form) {
+        Type(form.txtProgramName, "Doctor");
+        Type(form.txtLocation, "c:\\nu\\ndd32.exe");
+        PickDays(form, {0});
+        Click(form.btnOK);
+    });
+    ASSERT_EQ(1u, prompts.asked.size());
+    EXPECT_EQ("Norton Disk Doctor has been detected.  Do you want Vantro to autorun NDD and close it when finished?",
+              prompts.asked[0].text);
+    EXPECT_EQ(static_cast<UINT>(MB_YESNO | MB_ICONQUESTION), prompts.asked[0].style);
+    EXPECT_EQ("c:\\nu\\ndd32.exe /Q C: D:", ReadTaskValue("Doctor", store::kLocation).AsText());
+
+    Choose("Doctor");
+    WithEditor(&TaskCommands::mnuEdit_Click, [&](frmNew& form) { Click(form.btnOK); });
+    EXPECT_EQ(1u, prompts.asked.size()) << "a location with a switch is not asked about again";
+
+    prompts.messageAnswers = {IDNO};
+    WithEditor(&TaskCommands::mnuNew_Click, [&](frmNew& form) {
+        Type(form.txtProgramName, "Defrag");
+        Type(form.txtLocation, "C:\\WINDOWS\\DEFRAG.EXE");
+        PickDays(form, {6});
+        Click(form.btnOK);
+    });
+    EXPECT_EQ("Disk Defragmenter has been detected.  Do you want Vantro to autorun MSDefrag?", Texts().back());
+    EXPECT_EQ("C:\\WINDOWS\\DEFRAG.EXE", ReadTaskValue("Defrag", store::kLocation).AsText());
+}
+
+TEST_F(SaveTest, AMessageTakesTheFoundEditorAndATrimmedNameAndCancelGoesBackWithNothingSaved) {
+    files = {"c:\\windows\\notepad.exe", "c:\\windows\\wordpad.exe"};
+    prompts.inputAnswers = {std::nullopt, "  ", " Call ", "Call"};
+    WithEditor(&TaskCommands::mnuNew_Click, [&](frmNew& form) {
+        Click(form.optSM);
+        PickDays(form, {2});
+        Click(form.btnOK);  // no text: the editor is chosen all the same
+        EXPECT_EQ("There must be a message before a message can be displayed.", Texts().back());
+        Type(form.txtMessage, "  Call the office\r\nnow  ");
+        Click(form.btnOK);  // the name question cancelled
+        EXPECT_FALSE(form.Saved());
+        Click(form.btnOK);  // blank, then " Call "
+        EXPECT_TRUE(form.Saved());
+    });
+    EXPECT_EQ("c:\\windows\\notepad.exe", Setting(store::kMessageApp));
+    EXPECT_EQ("MSG:Call the office\r\nnow", ReadTaskValue("Call", store::kLocation).AsText());
+    EXPECT_EQ(std::vector<std::string>{"Call"}, ListSubKeys(HKEY_LOCAL_MACHINE, store::kTasksKey));
+    EXPECT_EQ(3, Count(kNameQuestion));
+    EXPECT_EQ("", prompts.asked.back().initial) << "no message was edited yet";
+
+    // Edit proposes the message's name; a later New message too. "MessageApp" stays.
+    WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kMessageApp, RegValue::Text("c:\\pad.exe"), REG_SZ);
+    tasks.LoadTaskGrid();
+    Choose("Call");
+    WithEditor(&TaskCommands::mnuEdit_Click, [&](frmNew& form) {
+        EXPECT_TRUE(form.optSM.Value());
+        EXPECT_EQ("Call the office\r\nnow", form.txtMessage.Text());
+    });
+    WithEditor(&TaskCommands::mnuNew_Click, [&](frmNew& form) {
+        Click(form.optSM);
+        PickDays(form, {2});
+        Type(form.txtMessage, "Again");
+        Click(form.btnOK);
+    });
+    EXPECT_EQ("Call", prompts.asked.back().initial);
+    EXPECT_EQ("c:\\pad.exe", Setting(store::kMessageApp));
+}
+
+TEST_F(SaveTest, WithoutAKnownEditorTheUserPicksAProgramFileOrCancelsBackToTheDialog) {
+    prompts.fileAnswers = {std::nullopt, "C:\\notes\\readme.txt", "C:\\Tools\\Pad.Exe"};
+    prompts.inputAnswers = {"Note"};
+    WithEditor(&TaskCommands::mnuNew_Click, [&](frmNew& form) {
+        Click(form.optSM);
+        PickDays(form, {2});
+        Type(form.txtMessage, "Hello");
+        Click(form.btnOK);  // the file dialog cancelled
+        EXPECT_FALSE(form.Saved());
+        EXPECT_EQ("", Setting(store::kMessageApp));
+        Click(form.btnOK);  // a text file, then a program in mixed case
+    });
+    EXPECT_EQ("C:\\Tools\\Pad.Exe", Setting(store::kMessageApp));
+    EXPECT_TRUE(TaskExists("Note"));
+    const std::string pick = "Vantro needs you to pick out a Word Editor of your choice for this message to popup in.  "
+                             "NotePad, Wordpad, Word, ect..";
+    EXPECT_EQ(3, Count(pick));
+}
+
+TEST_F(SaveTest, AFailedWriteSaysWhyAndKeepsTheDialogOpen) {
+    // No stable key can be made under a volatile one: every task write fails.
+    DeleteKeyTree(HKEY_LOCAL_MACHINE, store::kTasksKey);
+    UniqueHKey volatileKey;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_LOCAL_MACHINE, store::kTasksKey, 0, nullptr, REG_OPTION_VOLATILE,
+                                             KEY_ALL_ACCESS, nullptr, volatileKey.put(), nullptr));
+    WithEditor(&TaskCommands::mnuNew_Click, [&](frmNew& form) {
+        Type(form.txtProgramName, "Backup");
+        Type(form.txtLocation, "C:\\backup.exe");
+        PickDays(form, {1});
+        Click(form.btnOK);
+        EXPECT_FALSE(form.Saved());
+        EXPECT_EQ("Backup", form.txtProgramName.Text());
+    });
+    ASSERT_EQ(1u, prompts.asked.size());
+    EXPECT_EQ(0u, prompts.asked[0].text.find("The task could not be saved."));
+    EXPECT_NE(std::string::npos, prompts.asked[0].text.find(SystemMessageText(ERROR_CHILD_MUST_BE_VOLATILE)));
+    EXPECT_FALSE(TaskExists("Backup"));
+}
+
+}  // namespace
