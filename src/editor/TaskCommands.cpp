@@ -38,6 +38,7 @@ std::string TaskCommands::ChosenTaskName() const {
 
 void TaskCommands::ShowEditor(frmNew& form) {
     editor_ = &form;
+    form.CentreOnMonitorOf(host_.window);
     form.ShowModal(host_.window);
     editor_ = nullptr;
     host_.LoadTaskGrid();

@@ -44,7 +44,7 @@ const std::vector<ui::ControlSpec> kControls = {
     {"txtStartTime", ControlKind::TextBox, "frameScheduled", "", 3225, 1140, 975, 285, 34},
     {"lblOnceOrWeekly", ControlKind::Label, "frameScheduled", kWeeklyCaption, 180, 1515, 2730, 375, 35},
     {"lblStartDate", ControlKind::Label, "frameScheduled", "Start Date", 195, 210, 735, 255, 36},
-    {"Label7", ControlKind::Label, "frameScheduled", "Time to run", 3330, 945, 795, 195, 37},
+    {"Label7", ControlKind::Label, "frameScheduled", "Time to run", 3330, 945, 1080, 195, 37},
     {"optSM", ControlKind::OptionButton, nullptr, "Scheduled Message", 2520, 0, 1815, 255, 1},
     {"optSP", ControlKind::OptionButton, nullptr, "Scheduled Program", 240, 0, 1695, 195, 0},
     {"SMFrame", ControlKind::Frame, nullptr, "", 0, 0, 4575, 1965, 9},
@@ -56,7 +56,8 @@ const std::vector<ui::ControlSpec> kControls = {
     {"btnBrowse", ControlKind::Button, "SPFrame", "...", 4080, 720, 375, 255, 3},
     {"txtLocation", ControlKind::TextBox, "SPFrame", "", 960, 720, 3015, 285, 2},
     {"Label2", ControlKind::Label, "SPFrame", "Location", 120, 720, 615, 195, 4},
-    {"Label1", ControlKind::Label, "SPFrame", "Name of Program", 120, 360, 1230, 195, 5},
+        // Label1 and Label7 are wide enough for their text in the system's message font.
+    {"Label1", ControlKind::Label, "SPFrame", "Name of Program", 120, 360, 1320, 195, 5},
 };
 
 // The date in the system's long form, two blanks, the time on the 24-hour clock.

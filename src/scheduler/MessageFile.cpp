@@ -10,6 +10,13 @@ std::string MessageFilePath(const std::string& folder) {
     return folder + (hasSeparator ? "" : "\\") + "message.txt";
 }
 
+std::string MessageFileArgument(const std::string& folder) {
+    std::string quoted = MessageFilePath(folder);
+    quoted.insert(quoted.begin(), '"');
+    quoted.push_back('"');
+    return quoted;
+}
+
 ErrorInfo WriteMessageFile(const std::string& folder, const std::string& text) {
     UniqueFileHandle file(CreateFileA(MessageFilePath(folder).c_str(), GENERIC_WRITE, 0, nullptr,
                                       CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));

@@ -6,5 +6,8 @@
 
 // "message.txt" in the given folder.
 std::string MessageFilePath(const std::string& folder);
+// The file's full name in quotes, for the editor's command line: the current folder is
+// wherever the user last browsed to.
+std::string MessageFileArgument(const std::string& folder);
 // Replaces the file with one line: the text and CR LF. The error of a failed write.
 ErrorInfo WriteMessageFile(const std::string& folder, const std::string& text);

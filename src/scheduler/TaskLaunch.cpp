@@ -14,8 +14,6 @@ namespace {
 
 constexpr const char* kProgramStatus = "Last program to run is ";
 constexpr const char* kMessageStatus = "Last message to run is ";
-// The editor finds the file by this bare name: the program works in its own folder.
-constexpr const char* kMessageFileArgument = " Message.txt";
 // The shell's results above this mean it opened the file.
 constexpr intptr_t kShellSucceeded = 32;
 constexpr size_t kMessagePrefixLength = std::string_view(store::kMessagePrefix).size();
@@ -42,8 +40,8 @@ void Scheduler::RunMessageTask(const std::string& name, const std::string& locat
 
     std::string text = location.substr(std::min(location.size(), kMessagePrefixLength));
     ErrorInfo fileError = WriteMessageFile(ctx_.app.Path(), text);
-    ErrorInfo startError =
-        StartWithFallback(messageApp + kMessageFileArgument, runOnce ? SW_SHOWMAXIMIZED : SW_SHOWMINIMIZED);
+    ErrorInfo startError = StartWithFallback(messageApp + " " + MessageFileArgument(ctx_.app.Path()),
+                                             runOnce ? SW_SHOWMAXIMIZED : SW_SHOWMINIMIZED);
     // One box per launch: the first thing that went wrong.
     if (ErrorInfo error = fileError ? fileError : startError)
         boxes_.Add(error.description, std::to_string(error.number));

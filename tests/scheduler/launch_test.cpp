@@ -19,13 +19,16 @@ protected:
     }
 };
 
-TEST_F(LaunchTest, MessageFileHoldsExactlyTheLatestMessage) {
+TEST_F(LaunchTest, MessageFileHoldsExactlyTheLatestMessageInTheProgramFolderWhateverTheCurrentFolder) {
     WriteWholeFile(MessageFile(), "an older message\r\nand a second line\r\n");
+    TempFolder elsewhere;  // where a browse in the editor left the current folder
+    SetCurrentDirectoryA(elsewhere.Path().c_str());
     scheduler.RunMessageTask("Call", "MSG:Hello", kNotepad, false);
     EXPECT_EQ(ReadWholeFile(MessageFile()), "Hello\r\n");
     scheduler.RunMessageTask("Call", "MSG:", "", false);
     EXPECT_EQ(ReadWholeFile(MessageFile()), "\r\n");
-    EXPECT_EQ(Started(), (std::vector<std::string>{kNotepad + " Message.txt", " Message.txt"}))
+    const std::string file = " \"" + MessageFile() + "\"";
+    EXPECT_EQ(Started(), (std::vector<std::string>{kNotepad + file, file}))
         << "an empty message program still names the file";
 }
 
@@ -91,7 +94,7 @@ TEST_F(LaunchTest, MessageFileFailuresAreReportedAndTheMessageRunsOn) {
     // An editor that can be neither started nor opened is reported the same way.
     app.SetPath(folder.Path());
     std::filesystem::remove(MessageFile());
-    launcher.failingStarts[kNotepad + " Message.txt"] = ERROR_FILE_NOT_FOUND;
+    launcher.failingStarts[kNotepad + " " + MessageFileArgument(folder.Path())] = ERROR_FILE_NOT_FOUND;
     launcher.shellResult = SE_ERR_FNF;
     scheduler.RunMessageTask("Weekly", "MSG:Hi", kNotepad, false);
     RunMessageLoop();

@@ -1,6 +1,7 @@
 #include <random>
 
 #include "platform/DateTimeText.h"
+#include "scheduler/MessageFile.h"
 #include "support/VantroTest.h"
 
 namespace {
@@ -71,7 +72,7 @@ TEST_P(WeekTest, AWeekOfMinutesLaunchesExactlyTheDueTasks) {
     // Sunday 6 December 1998, 00:00, to Saturday 12 December, 23:59.
     RunTimer({1998, 12, 6, 0, 0, 0, 0}, 7 * 24 * 60);
 
-    const std::string editor = "C:\\windows\\notepad.exe Message.txt";
+    const std::string editor = "C:\\windows\\notepad.exe " + MessageFileArgument(folder.Path());
     EXPECT_EQ(noted, (std::vector<std::string>{
                          "12/06/1998 06:30 AM start 1 C:\\short.exe",
                          "12/06/1998 12:00 PM start 1 C:\\clash.exe",
@@ -116,7 +117,7 @@ TEST_P(WeekTest, AutumnClockChangeLaunchesEachDueTaskOnce) {
     // Sunday 25 October 1998: at 03:00 summer time the clocks go back to 02:00.
     RunTimer({1998, 10, 25, 1, 30, 0, 0}, 90);
     RunTimer({1998, 10, 25, 2, 0, 0, 0}, 90);
-    const std::string editor = "C:\\windows\\notepad.exe Message.txt";
+    const std::string editor = "C:\\windows\\notepad.exe " + MessageFileArgument(folder.Path());
     EXPECT_EQ(noted, (std::vector<std::string>{
                          "10/25/1998 02:15 AM start 1 C:\\once.exe",
                          "10/25/1998 02:30 AM start 1 C:\\daily.exe",
