@@ -1,5 +1,7 @@
 #include "VantroProcess.h"
 
+#include <commctrl.h>
+
 #include <cstdlib>
 #include <stdexcept>
 
@@ -91,6 +93,33 @@ HWND VantroProcess::WaitForWindow(const char* className, const std::string& capt
         Sleep(100);
     } while (static_cast<LONG>(until - GetTickCount()) > 0);
     return nullptr;
+}
+
+bool VantroProcess::SetPicker(HWND picker, const SYSTEMTIME& value) const {
+    void* remote = VirtualAllocEx(process_.get(), nullptr, sizeof value, MEM_COMMIT, PAGE_READWRITE);
+    if (!remote) return false;
+    bool set = WriteProcessMemory(process_.get(), remote, &value, sizeof value, nullptr) &&
+               SendMessageA(picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(remote));
+    VirtualFreeEx(process_.get(), remote, 0, MEM_RELEASE);
+    return set;
+}
+
+DateTime LocalNow() {
+    SYSTEMTIME st;
+    GetLocalTime(&st);
+    return {st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond, st.wMilliseconds};
+}
+
+std::optional<DateTime> NextMinuteWithRoom() {
+    if (LocalNow().second > 40) Sleep((61 - LocalNow().second) * 1000);
+    DateTime due = LocalNow();
+    due.second = due.millisecond = 0;
+    if (++due.minute == 60) {  // the hour rolls over; the date test needs the real day
+        due.minute = 0;
+        due.hour = (due.hour + 1) % 24;
+    }
+    if (due.hour == 0 && due.minute == 0) return std::nullopt;
+    return due;
 }
 
 std::string MessageBoxText(HWND box) {

@@ -3,8 +3,10 @@
 // tests that look at the program from outside, as a user would.
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
+#include "platform/DateTime.h"
 #include "platform/UniqueHandle.h"
 #include "support/ScratchRegistry.h"
 
@@ -23,12 +25,19 @@ public:
     // A top-level window of this process with the given class ("#32770" for a
     // message box) and caption, waited for up to ms.
     HWND WaitForWindow(const char* className, const std::string& caption, DWORD ms) const;
+    // Sets a date or time picker of the program, through a copy of the value in its memory.
+    bool SetPicker(HWND picker, const SYSTEMTIME& value) const;
 
 private:
     TempFolder folder_;
     UniqueKernelHandle process_;
     DWORD processId_ = 0;
 };
+
+DateTime LocalNow();
+// The start of the next minute, after waiting (when needed) until enough of this minute
+// is left to prepare a task due then; nothing when that would cross midnight.
+std::optional<DateTime> NextMinuteWithRoom();
 
 // Text of a message box's message (its static text).
 std::string MessageBoxText(HWND box);

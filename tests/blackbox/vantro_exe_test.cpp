@@ -44,12 +44,6 @@ void RegAdd(const std::string& key, const std::string& name, const char* type, c
     ASSERT_EQ(0u, RunToEnd(command)) << command;
 }
 
-DateTime LocalNow() {
-    SYSTEMTIME st;
-    GetLocalTime(&st);
-    return {st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond, st.wMilliseconds};
-}
-
 }  // namespace
 
 TEST_F(VantroExeTest, FirstStartAsksForDiscsOutThenShowsTheMainWindow) {
@@ -106,16 +100,9 @@ TEST_F(VantroExeTest, TheCloseBoxKeepsItRunningAndAKilledRunShowsTheCrashDisplay
 TEST_F(VantroExeTest, TasksWrittenWithTheRegToolAreLaunchedAtTheirMinuteWithUpdateRaised) {
     UsedStore();
     // Leave enough of this minute for the start; the tasks are due at the next one.
-    if (LocalNow().second > 45) Sleep((61 - LocalNow().second) * 1000);
-    DateTime now = LocalNow();
-    DateTime due = now;
-    due.second = 0;
-    due.minute += 1;
-    if (due.minute == 60) {  // the hour rolls over; the date test needs the real day
-        due.minute = 0;
-        due.hour = (due.hour + 1) % 24;
-    }
-    if (due.hour == 0 && due.minute == 0) GTEST_SKIP() << "too close to midnight for a one-minute wait";
+    std::optional<DateTime> next = NextMinuteWithRoom();
+    if (!next) GTEST_SKIP() << "too close to midnight for a one-minute wait";
+    const DateTime due = *next, now = LocalNow();
 
     const std::string weeklyOut = vantro.Folder() + "\\weekly.txt";
     const std::string onceOut = vantro.Folder() + "\\once.txt";

@@ -1,0 +1,133 @@
+// File > New Task in the real Vantro.exe, filled in from outside as a user would.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "VantroProcess.h"
+#include "mainwindow/MenuIds.h"
+#include "platform/DateTimeText.h"
+#include "store/RegistrySets.h"
+#include "store/StoreLayout.h"
+
+namespace {
+
+const std::string kTitle = "Vantro 1.5";
+
+std::string TextOf(HWND window) {
+    char text[256] = "";
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+// Every control of the editor (frames hold most of them) with its class and text.
+std::vector<HWND> ControlsOf(HWND dialog, const char* className, const char* text = nullptr) {
+    struct Search {
+        const char* className;
+        const char* text;
+        std::vector<HWND> found;
+    } search{className, text, {}};
+    EnumChildWindows(
+        dialog,
+        [](HWND child, LPARAM param) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(param);
+            char cls[64] = "";
+            GetClassNameA(child, cls, sizeof cls);
+            if (!lstrcmpiA(cls, s->className) && (!s->text || TextOf(child) == s->text)) s->found.push_back(child);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// The notice a clicked button sends its parent.
+void Click(HWND button) {
+    SendMessageA(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(button));
+}
+
+HWND Rightmost(const std::vector<HWND>& windows) {
+    HWND best = nullptr;
+    LONG bestX = 0;
+    for (HWND w : windows) {
+        RECT r;
+        GetWindowRect(w, &r);
+        if (!best || r.left > bestX) best = w, bestX = r.left;
+    }
+    return best;
+}
+
+// The button of this caption the user can see (another may hide in a closed panel).
+void ClickVisible(HWND dialog, const char* caption) {
+    for (HWND button : ControlsOf(dialog, "Button", caption))
+        if (IsWindowVisible(button)) return Click(button);
+    ADD_FAILURE() << "no visible " << caption;
+}
+
+TEST(EditorExe, ATaskMadeThroughNewIsSavedListedAndLaunchedAtItsMinute) {
+    ClearStore();
+    CreateKey(HKEY_LOCAL_MACHINE, store::kTasksKey);
+    WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kDrives, RegValue::Text("C: "), REG_SZ);
+    WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kRunning, RegValue::Boolean(false), REG_DWORD);
+    std::optional<DateTime> due = NextMinuteWithRoom();
+    if (!due) GTEST_SKIP() << "too close to midnight for a one-minute wait";
+
+    VantroProcess vantro;
+    const std::string made = vantro.Folder() + "\\made.txt";
+    vantro.Start();
+    HWND main = vantro.WaitForWindow("VantroMain", kTitle, 20000);
+    ASSERT_NE(nullptr, main);
+    PostMessageA(main, WM_COMMAND, menu_ids::kNew, 0);
+    HWND editor = vantro.WaitForWindow("VantroTaskEditor", kTitle, 20000);
+    ASSERT_NE(nullptr, editor);
+
+    std::vector<HWND> combos = ControlsOf(editor, "ComboBox");
+    ASSERT_EQ(1u, combos.size());
+    SendMessageA(combos[0], WM_SETTEXT, 0, reinterpret_cast<LPARAM>(" Made "));
+    HWND location = FindWindowExA(GetParent(combos[0]), nullptr, "Edit", nullptr);
+    std::string command = "C:\\windows\\system32\\cmd.exe /c echo made>" + made;
+    SendMessageA(location, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(command.c_str()));
+
+    Click(Rightmost(ControlsOf(editor, "Button", "Set")));  // beside "Scheduled"
+    for (const char* day : {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"})
+        Click(ControlsOf(editor, "Button", day).at(0));
+    HWND timePicker = nullptr;
+    for (HWND picker : ControlsOf(editor, DATETIMEPICK_CLASSA))
+        if (GetWindowLongA(picker, GWL_STYLE) & DTS_TIMEFORMAT) timePicker = picker;
+    SYSTEMTIME at{};
+    GetLocalTime(&at);
+    at.wHour = static_cast<WORD>(due->hour);
+    at.wMinute = static_cast<WORD>(due->minute);
+    at.wSecond = 0;
+    ASSERT_TRUE(vantro.SetPicker(timePicker, at));
+    ClickVisible(editor, "OK");  // the panel's
+    ClickVisible(editor, "OK");  // the dialog's
+    for (int i = 0; i < 50 && IsWindow(editor); ++i) Sleep(100);
+    ASSERT_FALSE(IsWindow(editor)) << "the editor stays open";
+
+    const std::string key = store::TaskKey("Made");
+    EXPECT_EQ(command, ReadKeyValue(HKEY_LOCAL_MACHINE, key, store::kLocation).AsText());
+    EXPECT_EQ("Sat,Fri,Thu,Wed,Tue,Mon,Sun", ReadKeyValue(HKEY_LOCAL_MACHINE, key, store::kDaysOfTheWeek).AsText());
+    EXPECT_EQ(datetext::TimeHHMMAmPm(*due), ReadKeyValue(HKEY_LOCAL_MACHINE, key, store::kStartTime).AsText());
+    HWND list = FindWindowExA(main, nullptr, WC_LISTVIEWA, nullptr);
+    EXPECT_EQ(1, SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)) << "the new task is listed";
+
+    for (DWORD until = GetTickCount() + 100000; !FileExists(made) && static_cast<LONG>(until - GetTickCount()) > 0;)
+        Sleep(500);
+    Sleep(1500);  // the stamp follows the start
+    ASSERT_TRUE(FileExists(made)) << "not launched";
+    std::string minute = datetext::LongTime(*due);
+    minute.resize(minute.rfind(':'));  // 8:41
+    EXPECT_EQ(0u, ReadKeyValue(HKEY_LOCAL_MACHINE, key, store::kLastRan)
+                      .AsText()
+                      .find("On " + datetext::ShortDate(due->date()) + " at " + minute + ":"))
+        << "launched at another minute";
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(vantro.WaitForExit(20000));
+    ClearStore();
+}
+
+}  // namespace
