@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "editor/frmNew.h"
 #include "mainwindow/DriveProbe.h"
 #include "integration/RunEntry.h"
 #include "mainwindow/frmMain.h"
@@ -265,4 +266,44 @@ TEST_F(StartupTest, ChoosingARowWithTheKeyboardOffersItsPauseStateAndLastRun) {
     ListView_SetItemState(list, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     EXPECT_EQ(1, main.Controls().grdProgram.Row());
     EXPECT_TRUE(main.Controls().mnuPause.Visible());
+}
+
+TEST_F(StartupTest, AClickOnEmptySpaceLeavesNoTaskForTheTaskCommands) {
+    WriteTask({.name = "Backup", .location = "C:\\backup.exe", .days = "Mon"});
+    frmMain& main = Start();
+    main.Show();
+    HWND list = GetWindow(main.hwnd(), GW_CHILD);
+    const MainControls& c = main.Controls();
+    EXPECT_FALSE(c.mnuEdit.Enabled() || c.mnuDelete.Enabled()) << "nothing is chosen at the start";
+    auto click = [&](POINT at) {
+        SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+        SendMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+    };
+    RECT item{}, client{};
+    ListView_GetItemRect(list, 0, &item, LVIR_LABEL);
+    GetClientRect(list, &client);
+    click({item.left + 2, (item.top + item.bottom) / 2});
+    ASSERT_EQ(1, c.grdProgram.Row());
+    EXPECT_TRUE(c.mnuEdit.Enabled() && c.mnuDelete.Enabled());
+    // A double click edits the task.
+    std::string edited;
+    ui::Timer closer(50, true);
+    closer.OnTimer = [&] {
+        closer.SetEnabled(false);
+        if (frmNew* editor = main.Editor().Editor()) {
+            edited = editor->txtProgramName.Text();
+            editor->Unload();
+        }
+    };
+    SendMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(item.left + 2, (item.top + item.bottom) / 2));
+    EXPECT_EQ("Backup", edited);
+    click({item.left + 2, (item.top + item.bottom) / 2});  // the rebuild after the editor chose nothing
+    ASSERT_EQ(1, c.grdProgram.Row());
+
+    click({item.left + 2, client.bottom - 2});  // below the last row
+    EXPECT_EQ(-1, ListView_GetNextItem(list, -1, LVNI_SELECTED));
+    EXPECT_EQ(0, c.grdProgram.Row());
+    EXPECT_FALSE(c.mnuEdit.Enabled() || c.mnuDelete.Enabled() || c.mnuPause.Visible());
+    main.Schedule().mnuRun_Click();
+    EXPECT_TRUE(launcher.launches.empty()) << "Run Task acted on a row no longer chosen";
 }
