@@ -98,7 +98,7 @@ TEST_F(SaveTest, AUtilityAnsweredYesGetsItsSwitchOnceAndAnsweredNoIsStoredUnchan
 
 TEST_F(SaveTest, AMessageTakesTheFoundEditorAndATrimmedNameAndCancelGoesBackWithNothingSaved) {
     files = {"c:\\windows\\notepad.exe", "c:\\windows\\wordpad.exe"};
-    prompts.inputAnswers = {std::nullopt, "  ", " Call ", "Call"};
+    prompts.inputAnswers = {std::nullopt, "  ", "Call,me", " Call ", "Call"};
     WithEditor(&TaskCommands::mnuNew_Click, [&](frmNew& form) {
         Click(form.optSM);
         PickDays(form, {2});
@@ -107,13 +107,14 @@ TEST_F(SaveTest, AMessageTakesTheFoundEditorAndATrimmedNameAndCancelGoesBackWith
         Type(form.txtMessage, "  Call the office\r\nnow  ");
         Click(form.btnOK);  // the name question cancelled
         EXPECT_FALSE(form.Saved());
-        Click(form.btnOK);  // blank, then " Call "
+        Click(form.btnOK);  // blank, a name the list would split, then " Call "
         EXPECT_TRUE(form.Saved());
     });
     EXPECT_EQ("c:\\windows\\notepad.exe", Setting(store::kMessageApp));
     EXPECT_EQ("MSG:Call the office\r\nnow", ReadTaskValue("Call", store::kLocation).AsText());
     EXPECT_EQ(std::vector<std::string>{"Call"}, ListSubKeys(HKEY_LOCAL_MACHINE, store::kTasksKey));
-    EXPECT_EQ(3, Count(kNameQuestion));
+    EXPECT_EQ(4, Count(kNameQuestion));
+    EXPECT_EQ(1, Count("A task name cannot hold a comma (,) or a backslash (\\).  Please choose another name."));
     EXPECT_EQ("", prompts.asked.back().initial) << "no message was edited yet";
 
     // Edit proposes the message's name; a later New message too. "MessageApp" stays.
