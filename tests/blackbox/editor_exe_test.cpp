@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -49,17 +50,6 @@ void Click(HWND button) {
                  reinterpret_cast<LPARAM>(button));
 }
 
-HWND Rightmost(const std::vector<HWND>& windows) {
-    HWND best = nullptr;
-    LONG bestX = 0;
-    for (HWND w : windows) {
-        RECT r;
-        GetWindowRect(w, &r);
-        if (!best || r.left > bestX) best = w, bestX = r.left;
-    }
-    return best;
-}
-
 // The button of this caption the user can see (another may hide in a closed panel).
 void ClickVisible(HWND dialog, const char* caption) {
     for (HWND button : ControlsOf(dialog, "Button", caption))
@@ -91,7 +81,9 @@ TEST(EditorExe, ATaskMadeThroughNewIsSavedListedAndLaunchedAtItsMinute) {
     std::string command = "C:\\windows\\system32\\cmd.exe /c echo made>" + made;
     SendMessageA(location, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(command.c_str()));
 
-    Click(Rightmost(ControlsOf(editor, "Button", "Set")));  // beside "Scheduled"
+    std::vector<HWND> sets = ControlsOf(editor, "Button", "Set");
+    auto left = [](HWND w) { RECT r; GetWindowRect(w, &r); return r.left; };
+    Click(*std::max_element(sets.begin(), sets.end(), [&](HWND a, HWND b) { return left(a) < left(b); }));  // "Scheduled"
     for (const char* day : {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"})
         Click(ControlsOf(editor, "Button", day).at(0));
     HWND timePicker = nullptr;

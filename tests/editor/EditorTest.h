@@ -49,6 +49,13 @@ protected:
         std::vector<std::string> texts = Texts();
         return static_cast<int>(std::count(texts.begin(), texts.end(), text));
     }
+    // The five values the editor writes, joined by "|".
+    static std::string Record(const std::string& name) {
+        std::string joined;
+        for (const char* value : {store::kLocation, store::kDaysOfTheWeek, store::kStartDate, store::kStartTime})
+            joined += ReadTaskValue(name, value).AsText() + "|";
+        return joined + ReadTaskValue(name, store::kRunOnce).AsText();
+    }
     void Choose(const std::string& name) { controls.grdProgram.SetRow(RowOf(name)); }
     std::string Setting(const char* name) const {
         return ReadKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, name).AsText();

@@ -23,11 +23,7 @@ TEST_F(CommandsTest, EditShowsTheStoredTaskAndOkWritesTheSameValuesKeepingTheRes
         Click(form.btnOK);
     });
     EXPECT_TRUE(prompts.asked.empty());
-    EXPECT_EQ("C:\\bin\\backup.exe /all", ReadTaskValue("Backup", store::kLocation).AsText());
-    EXPECT_EQ("Fri,Wed,Mon", ReadTaskValue("Backup", store::kDaysOfTheWeek).AsText());
-    EXPECT_EQ("12/04/1998", ReadTaskValue("Backup", store::kStartDate).AsText());
-    EXPECT_EQ("07:05 PM", ReadTaskValue("Backup", store::kStartTime).AsText());
-    EXPECT_EQ(RegValue::Integer(0), ReadTaskValue("Backup", store::kRunOnce));
+    EXPECT_EQ("C:\\bin\\backup.exe /all|Fri,Wed,Mon|12/04/1998|07:05 PM|0", Record("Backup"));
     EXPECT_EQ(RegValue::Integer(-1), ReadTaskValue("Backup", store::kPaused));
     EXPECT_EQ("On 1/2/03 at 1:00:00 AM", ReadTaskValue("Backup", store::kLastRan).AsText());
 }
@@ -50,8 +46,7 @@ TEST_F(CommandsTest, EditCancelledChangesNothingButRebuildsAndUnreadableTimesOpe
         Click(form.btnCancel);
     });
     EXPECT_EQ(1, rebuilds);
-    EXPECT_EQ("C:\\once.exe", ReadTaskValue("Once", store::kLocation).AsText());
-    EXPECT_EQ("31/31/1998", ReadTaskValue("Once", store::kStartDate).AsText());
+    EXPECT_EQ("C:\\once.exe||31/31/1998|soon|-1", Record("Once"));
 }
 
 TEST_F(CommandsTest, DeleteAsksAndKeepsTheTaskOnNoAndNothingActsWithoutAChosenRow) {

@@ -13,11 +13,7 @@ TEST_F(SaveTest, ANewWeeklyProgramIsStoredTrimmedWithItsDaysAndListed) {
         EXPECT_TRUE(form.Saved());
     });
     EXPECT_TRUE(prompts.asked.empty());
-    EXPECT_EQ("C:\\bin\\backup.exe /all", ReadTaskValue("Backup", store::kLocation).AsText());
-    EXPECT_EQ("Fri,Wed,Mon", ReadTaskValue("Backup", store::kDaysOfTheWeek).AsText());
-    EXPECT_EQ("12/04/1998", ReadTaskValue("Backup", store::kStartDate).AsText());
-    EXPECT_EQ("07:05 PM", ReadTaskValue("Backup", store::kStartTime).AsText());
-    EXPECT_EQ(RegValue::Integer(0), ReadTaskValue("Backup", store::kRunOnce));
+    EXPECT_EQ("C:\\bin\\backup.exe /all|Fri,Wed,Mon|12/04/1998|07:05 PM|0", Record("Backup"));
     EXPECT_NE(0, RowOf("Backup")) << "the list is rebuilt after the save";
 }
 
@@ -41,8 +37,7 @@ TEST_F(SaveTest, TheDaysMessageComesFirstAndARunOnceTaskIgnoresTheDays) {
         Click(form.btnOK2);
         Click(form.btnOK);
     });
-    EXPECT_EQ("", ReadTaskValue("Once", store::kDaysOfTheWeek).AsText());
-    EXPECT_EQ(RegValue::Integer(-1), ReadTaskValue("Once", store::kRunOnce));
+    EXPECT_EQ("C:\\once.exe||12/04/1998|07:05 PM|-1", Record("Once"));
     EXPECT_EQ(1u, ListSubKeys(HKEY_LOCAL_MACHINE, store::kTasksKey).size());
 }
 
