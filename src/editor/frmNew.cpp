@@ -76,7 +76,8 @@ std::string ClockLine(const DateTime& now) {
 }  // namespace
 
 frmNew::frmNew(EditorSetting setting)
-    : Form({kClassName, "", kWidthTwips, kHeightTwips, WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME},
+    : Form({kClassName, "", kWidthTwips, kHeightTwips, WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME,
+            nullptr, true, true},
            kControls),
       s_(std::move(setting)) {
     // The state a fresh editor opens in: a weekly program task on the main panel.

@@ -154,6 +154,35 @@ void Form::GroupOptionButtons(const std::vector<Entry>& created) {
         for (OptionButton* option : group) option->SetGroup(group);
 }
 
+std::vector<Control*> Form::ControlsInTabOrder() const {
+    std::vector<Entry> sorted = entries_;
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [](const Entry& a, const Entry& b) { return a.spec->tabIndex < b.spec->tabIndex; });
+    std::vector<Control*> controls;
+    for (const Entry& e : sorted) controls.push_back(e.control);
+    return controls;
+}
+
+bool Form::TabByIndex(bool backwards) {
+    if (!options_.tabByIndex || !hwnd()) return false;
+    std::vector<Control*> order = ControlsInTabOrder();
+    if (backwards) std::reverse(order.begin(), order.end());
+    HWND focus = GetFocus();
+    // The focus is on a control, or inside one (a combo box's edit); frames only hold them.
+    auto current = std::find_if(order.begin(), order.end(), [&](Control* c) {
+        return c->hwnd() && (c->hwnd() == focus || (c->Kind() != ControlKind::Frame && IsChild(c->hwnd(), focus)));
+    });
+    size_t start = current == order.end() ? order.size() - 1 : static_cast<size_t>(current - order.begin());
+    for (size_t step = 1; step <= order.size(); ++step) {
+        HWND next = order[(start + step) % order.size()]->hwnd();
+        if (next && IsWindowVisible(next) && IsWindowEnabled(next) && (GetWindowLongPtrA(next, GWL_STYLE) & WS_TABSTOP)) {
+            SendMessageA(hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(next), TRUE);
+            return true;
+        }
+    }
+    return true;
+}
+
 std::string Form::Caption() const {
     char text[512] = "";
     if (hwnd()) GetWindowTextA(hwnd(), text, sizeof text);

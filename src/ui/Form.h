@@ -48,6 +48,9 @@ public:
         HICON icon = nullptr;
         // Tab, arrows, Enter and Escape move and press as in a dialog.
         bool dialogKeys = true;
+        // Tab follows the rows' tab indexes across frames. Windows' own tab order is the
+        // stacking order, which overlapping frames may have to break.
+        bool tabByIndex = false;
     };
 
     Form(Options options, std::vector<ControlSpec> table, Menu* menu = nullptr);
@@ -92,6 +95,12 @@ public:
     // After an arrow key moved the focus within an option group: the focused button
     // is chosen, as in any dialog.
     void ChooseFocusedOption();
+
+    // The window's controls ordered by their rows' tab index (frames and labels too).
+    std::vector<Control*> ControlsInTabOrder() const;
+    // Tab in a form with tabByIndex: the focus moves to the next control by tab index
+    // that is shown, enabled and a tab stop. False when the form leaves Tab to Windows.
+    bool TabByIndex(bool backwards);
 
     // For Bound<>; a control bound twice or under a name not in the table fails at Create.
     void Bind(const std::string& name, Control& control);

@@ -86,10 +86,11 @@ TEST_F(DialogTest, TheSchedulingPanelTakesEnterAndGreysTheDaysForARunOnceTask) {
     EXPECT_TRUE(prompts.asked.empty()) << "Enter on the panel does not save";
 }
 
-TEST_F(DialogTest, BrowseFillsTheLocationAndAnEmptyLocationBrowsesAsItTakesTheFocus) {
+TEST_F(DialogTest, TabbingIntoAnEmptyLocationBrowsesAndBrowseKeepsTheLastFileChosen) {
     prompts.fileAnswers = {"C:\\bin\\tool.exe", std::nullopt, std::nullopt};
     WithEditor(&TaskCommands::mnuNew_Click, [&](frmNew& form) {
-        form.txtLocation.SetFocus();  // empty: the file dialog at once, then the focus moves on
+        form.optSP.SetFocus();
+        Press(VK_TAB);  // into the empty location: the file dialog at once, then the focus moves on
         EXPECT_EQ("C:\\bin\\tool.exe", form.txtLocation.Text());
         EXPECT_EQ(form.btnOnce.hwnd(), GetFocus());
         Type(form.txtLocation, "typed");

@@ -28,6 +28,7 @@ public:
         btnOther.Click = [this] { pressed += "Other "; };
         btnCancel.Click = [this] { pressed += "Cancel "; };
     }
+    using ui::Form::FormOptions;
     std::string pressed;
     ui::Bound<ui::TextBox> txtName{*this, "txtName"};
     ui::Bound<ui::OptionButton> optA{*this, "optA"}, optB{*this, "optB"}, optC{*this, "optC"};
@@ -56,6 +57,11 @@ TEST(Form, LaysOutItsTableInTwipsWithFramesAsContainersAndTextOutlivesTheWindow)
     EXPECT_NE(nullptr, label);
     // Tab order follows the tab index, not the table order.
     EXPECT_EQ(form.txtName.hwnd(), GetNextDlgTabItem(form.hwnd(), nullptr, FALSE));
+    std::vector<ui::Control*> order = form.ControlsInTabOrder();
+    ASSERT_EQ(kTable.size(), order.size());
+    EXPECT_EQ(&form.txtName, order[0]);
+    EXPECT_EQ(&form.fraGroup, order[2]);
+    EXPECT_EQ(&form.btnCancel, order.back());
     form.fraGroup.SetVisible(false);
     EXPECT_FALSE(IsWindowVisible(form.optA.hwnd())) << "a frame hides what is in it";
     SetWindowTextA(form.txtName.hwnd(), "typed");
@@ -83,6 +89,24 @@ TEST(Form, EnterAndEscapePressTheDefaultAndTheCancelButton) {
     form.txtName.SetFocus();
     Press(VK_RETURN);
     EXPECT_EQ("OK Cancel Other ", form.pressed);
+}
+
+TEST(Form, TabByIndexCrossesFramesWhateverTheirStacking) {
+    TestForm form;
+    form.Show();
+    form.fraGroup.ZOrder();  // its options now come first in Windows' own order
+    form.txtName.SetFocus();
+    Press(VK_TAB);
+    EXPECT_EQ(form.optC.hwnd(), GetFocus()) << "Windows' order, by default";
+    TestForm byIndex;
+    byIndex.FormOptions().tabByIndex = true;
+    byIndex.Show();
+    byIndex.fraGroup.ZOrder();
+    byIndex.txtName.SetFocus();
+    Press(VK_TAB);
+    EXPECT_EQ(byIndex.optA.hwnd(), GetFocus());
+    Press(VK_TAB);
+    EXPECT_EQ(byIndex.optC.hwnd(), GetFocus()) << "one stop per option group";
 }
 
 TEST(Form, OptionButtonsGroupByContainerAndArrowKeysChooseWithinTheGroup) {
