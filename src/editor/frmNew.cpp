@@ -20,6 +20,8 @@ constexpr const char* kBrowseFilter = "All Executables|*.exe;*.com;*.bat|All Fil
 constexpr const char* kOnceCaption = "What day and time do you want this to occure?";
 constexpr const char* kWeeklyCaption = "Select the days of the week you want this to happen.";
 
+// Label1, Label7 and lblStartDate are a little wider than first drawn, so that their
+// text fits on one line in the system's message font.
 const std::vector<ui::ControlSpec> kControls = {
     {"txtDateAndTime", ControlKind::TextBox, nullptr, "Today's Date and Time is : ", 0, 1995, 4575, 285, 30},
     {"frameRB", ControlKind::Frame, nullptr, "", 150, 1050, 4260, 720, 16},
@@ -43,7 +45,7 @@ const std::vector<ui::ControlSpec> kControls = {
     {"txtTime", ControlKind::TimePicker, "frameScheduled", "", 3120, 1140, 1290, 285, 32},
     {"txtStartTime", ControlKind::TextBox, "frameScheduled", "", 3225, 1140, 975, 285, 34},
     {"lblOnceOrWeekly", ControlKind::Label, "frameScheduled", kWeeklyCaption, 180, 1515, 2730, 375, 35},
-    {"lblStartDate", ControlKind::Label, "frameScheduled", "Start Date", 195, 210, 735, 255, 36},
+    {"lblStartDate", ControlKind::Label, "frameScheduled", "Start Date", 195, 210, 780, 255, 36, SS_LEFTNOWORDWRAP},
     {"Label7", ControlKind::Label, "frameScheduled", "Time to run", 3330, 945, 1080, 195, 37},
     {"optSM", ControlKind::OptionButton, nullptr, "Scheduled Message", 2520, 0, 1815, 255, 1},
     {"optSP", ControlKind::OptionButton, nullptr, "Scheduled Program", 240, 0, 1695, 195, 0},
@@ -56,8 +58,7 @@ const std::vector<ui::ControlSpec> kControls = {
     {"btnBrowse", ControlKind::Button, "SPFrame", "...", 4080, 720, 375, 255, 3},
     {"txtLocation", ControlKind::TextBox, "SPFrame", "", 960, 720, 3015, 285, 2},
     {"Label2", ControlKind::Label, "SPFrame", "Location", 120, 720, 615, 195, 4},
-        // Label1 and Label7 are wide enough for their text in the system's message font.
-    {"Label1", ControlKind::Label, "SPFrame", "Name of Program", 120, 360, 1320, 195, 5},
+    {"Label1", ControlKind::Label, "SPFrame", "Name of Program", 120, 360, 1335, 195, 5, SS_LEFTNOWORDWRAP},
 };
 
 // The date in the system's long form, two blanks, the time on the 24-hour clock.
