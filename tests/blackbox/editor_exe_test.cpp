@@ -18,39 +18,31 @@ namespace {
 
 const std::string kTitle = "Vantro 1.5";
 
-std::string TextOf(HWND window) {
-    char text[256] = "";
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
-// Every control of the editor (frames hold most of them) with its class and text.
+// The editor's controls (frames hold most of them) of a class, and of a text if given.
 std::vector<HWND> ControlsOf(HWND dialog, const char* className, const char* text = nullptr) {
     struct Search {
-        const char* className;
-        const char* text;
+        const char *className, *text;
         std::vector<HWND> found;
     } search{className, text, {}};
     EnumChildWindows(
         dialog,
         [](HWND child, LPARAM param) -> BOOL {
             auto* s = reinterpret_cast<Search*>(param);
-            char cls[64] = "";
+            char cls[64] = "", caption[256] = "";
             GetClassNameA(child, cls, sizeof cls);
-            if (!lstrcmpiA(cls, s->className) && (!s->text || TextOf(child) == s->text)) s->found.push_back(child);
+            GetWindowTextA(child, caption, sizeof caption);
+            if (!lstrcmpiA(cls, s->className) && (!s->text || !lstrcmpA(caption, s->text))) s->found.push_back(child);
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
-// The notice a clicked button sends its parent.
+// The notice a clicked button sends its parent; of several, the one the user can see.
 void Click(HWND button) {
     SendMessageA(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
                  reinterpret_cast<LPARAM>(button));
 }
-
-// The button of this caption the user can see (another may hide in a closed panel).
 void ClickVisible(HWND dialog, const char* caption) {
     for (HWND button : ControlsOf(dialog, "Button", caption))
         if (IsWindowVisible(button)) return Click(button);
@@ -101,9 +93,10 @@ TEST(EditorExe, ATaskMadeThroughNewIsSavedListedAndLaunchedAtItsMinute) {
     ASSERT_FALSE(IsWindow(editor)) << "the editor stays open";
 
     const std::string key = store::TaskKey("Made");
-    EXPECT_EQ(command, ReadKeyValue(HKEY_LOCAL_MACHINE, key, store::kLocation).AsText());
-    EXPECT_EQ("Sat,Fri,Thu,Wed,Tue,Mon,Sun", ReadKeyValue(HKEY_LOCAL_MACHINE, key, store::kDaysOfTheWeek).AsText());
-    EXPECT_EQ(datetext::TimeHHMMAmPm(*due), ReadKeyValue(HKEY_LOCAL_MACHINE, key, store::kStartTime).AsText());
+    auto stored = [&](const char* value) { return ReadKeyValue(HKEY_LOCAL_MACHINE, key, value).AsText(); };
+    EXPECT_EQ(command, stored(store::kLocation));
+    EXPECT_EQ("Sat,Fri,Thu,Wed,Tue,Mon,Sun", stored(store::kDaysOfTheWeek));
+    EXPECT_EQ(datetext::TimeHHMMAmPm(*due), stored(store::kStartTime));
     HWND list = FindWindowExA(main, nullptr, WC_LISTVIEWA, nullptr);
     EXPECT_EQ(1, SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)) << "the new task is listed";
 
@@ -113,9 +106,7 @@ TEST(EditorExe, ATaskMadeThroughNewIsSavedListedAndLaunchedAtItsMinute) {
     ASSERT_TRUE(FileExists(made)) << "not launched";
     std::string minute = datetext::LongTime(*due);
     minute.resize(minute.rfind(':'));  // 8:41
-    EXPECT_EQ(0u, ReadKeyValue(HKEY_LOCAL_MACHINE, key, store::kLastRan)
-                      .AsText()
-                      .find("On " + datetext::ShortDate(due->date()) + " at " + minute + ":"))
+    EXPECT_EQ(0u, stored(store::kLastRan).find("On " + datetext::ShortDate(due->date()) + " at " + minute + ":"))
         << "launched at another minute";
     PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(vantro.WaitForExit(20000));

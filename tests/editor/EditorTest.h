@@ -40,6 +40,16 @@ protected:
         for (int day : days) Click(form.chkWeekDay[day]);
         Click(form.btnOK2);
     }
+    static void FillProgram(frmNew& form, const char* name, const char* location, std::initializer_list<int> days) {
+        Type(form.txtProgramName, name);
+        Type(form.txtLocation, location);
+        PickDays(form, days);
+    }
+    static void FillMessage(frmNew& form, const char* text) {
+        Click(form.optSM);
+        PickDays(form, {2});
+        Type(form.txtMessage, text);
+    }
     std::vector<std::string> Texts() const {
         std::vector<std::string> texts;
         for (const auto& prompt : prompts.asked) texts.push_back(prompt.text);

@@ -6,9 +6,7 @@ using SaveTest = EditorTest;
 
 TEST_F(SaveTest, ANewWeeklyProgramIsStoredTrimmedWithItsDaysAndListed) {
     WithEditor(&TaskCommands::mnuNew_Click, [&](frmNew& form) {
-        Type(form.txtProgramName, "  Backup  ");
-        Type(form.txtLocation, " C:\\bin\\backup.exe /all ");
-        PickDays(form, {1, 3, 5});
+        FillProgram(form, "  Backup  ", " C:\\bin\\backup.exe /all ", {1, 3, 5});
         Click(form.btnOK);
         EXPECT_TRUE(form.Saved());
     });
@@ -43,9 +41,7 @@ TEST_F(SaveTest, TheDaysMessageComesFirstAndARunOnceTaskIgnoresTheDays) {
 
 TEST_F(SaveTest, ABlankLocationAnEmptyNameOrAListBreakingNameIsRefusedBeforeAnyKeyExists) {
     WithEditor(&TaskCommands::mnuNew_Click, [&](frmNew& form) {
-        PickDays(form, {0});
-        Type(form.txtProgramName, "Backup");
-        Type(form.txtLocation, "   ");
+        FillProgram(form, "Backup", "   ", {0});
         Click(form.btnOK);
         EXPECT_EQ(kLocationMessage, Texts().back());
         Type(form.txtLocation, "C:\\backup.exe");
@@ -65,9 +61,7 @@ TEST_F(SaveTest, ABlankLocationAnEmptyNameOrAListBreakingNameIsRefusedBeforeAnyK
 
 TEST_F(SaveTest, AUtilityAnsweredYesGetsItsSwitchOnceAndAnsweredNoIsStoredUnchanged) {
     WithEditor(&TaskCommands::mnuNew_Click, [&](frmNew& form) {
-        Type(form.txtProgramName, "Doctor");
-        Type(form.txtLocation, "c:\\nu\\ndd32.exe");
-        PickDays(form, {0});
+        FillProgram(form, "Doctor", "c:\\nu\\ndd32.exe", {0});
         Click(form.btnOK);
     });
     ASSERT_EQ(1u, prompts.asked.size());
@@ -82,9 +76,7 @@ TEST_F(SaveTest, AUtilityAnsweredYesGetsItsSwitchOnceAndAnsweredNoIsStoredUnchan
 
     prompts.messageAnswers = {IDNO};
     WithEditor(&TaskCommands::mnuNew_Click, [&](frmNew& form) {
-        Type(form.txtProgramName, "Defrag");
-        Type(form.txtLocation, "C:\\WINDOWS\\DEFRAG.EXE");
-        PickDays(form, {6});
+        FillProgram(form, "Defrag", "C:\\WINDOWS\\DEFRAG.EXE", {6});
         Click(form.btnOK);
     });
     EXPECT_EQ("Disk Defragmenter has been detected.  Do you want Vantro to autorun MSDefrag?", Texts().back());
@@ -95,8 +87,7 @@ TEST_F(SaveTest, AMessageTakesTheFoundEditorAndATrimmedNameAndCancelGoesBackWith
     files = {"c:\\windows\\notepad.exe", "c:\\windows\\wordpad.exe"};
     prompts.inputAnswers = {std::nullopt, "  ", "Call,me", " Call ", "Call"};
     WithEditor(&TaskCommands::mnuNew_Click, [&](frmNew& form) {
-        Click(form.optSM);
-        PickDays(form, {2});
+        FillMessage(form, "");
         Click(form.btnOK);  // no text: the editor is chosen all the same
         EXPECT_EQ("There must be a message before a message can be displayed.", Texts().back());
         Type(form.txtMessage, "  Call the office\r\nnow  ");
@@ -121,9 +112,7 @@ TEST_F(SaveTest, AMessageTakesTheFoundEditorAndATrimmedNameAndCancelGoesBackWith
         EXPECT_EQ("Call the office\r\nnow", form.txtMessage.Text());
     });
     WithEditor(&TaskCommands::mnuNew_Click, [&](frmNew& form) {
-        Click(form.optSM);
-        PickDays(form, {2});
-        Type(form.txtMessage, "Again");
+        FillMessage(form, "Again");
         Click(form.btnOK);
     });
     EXPECT_EQ("Call", prompts.asked.back().initial);
@@ -134,9 +123,7 @@ TEST_F(SaveTest, WithoutAKnownEditorTheUserPicksAProgramFileOrCancelsBackToTheDi
     prompts.fileAnswers = {std::nullopt, "C:\\notes\\readme.txt", "C:\\Tools\\Pad.Exe"};
     prompts.inputAnswers = {"Note"};
     WithEditor(&TaskCommands::mnuNew_Click, [&](frmNew& form) {
-        Click(form.optSM);
-        PickDays(form, {2});
-        Type(form.txtMessage, "Hello");
+        FillMessage(form, "Hello");
         Click(form.btnOK);  // the file dialog cancelled
         EXPECT_FALSE(form.Saved());
         EXPECT_EQ("", Setting(store::kMessageApp));
@@ -156,9 +143,7 @@ TEST_F(SaveTest, AFailedWriteSaysWhyAndKeepsTheDialogOpen) {
     ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_LOCAL_MACHINE, store::kTasksKey, 0, nullptr, REG_OPTION_VOLATILE,
                                              KEY_ALL_ACCESS, nullptr, volatileKey.put(), nullptr));
     WithEditor(&TaskCommands::mnuNew_Click, [&](frmNew& form) {
-        Type(form.txtProgramName, "Backup");
-        Type(form.txtLocation, "C:\\backup.exe");
-        PickDays(form, {1});
+        FillProgram(form, "Backup", "C:\\backup.exe", {1});
         Click(form.btnOK);
         EXPECT_FALSE(form.Saved());
         EXPECT_EQ("Backup", form.txtProgramName.Text());
