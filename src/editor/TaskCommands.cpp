@@ -44,7 +44,14 @@ void TaskCommands::ShowEditor(frmNew& form) {
     host_.LoadTaskGrid();
 }
 
+// One editor at a time: New or Edit from the tray while it is open brings it forward.
+bool TaskCommands::EditorAlreadyOpen() const {
+    if (editor_) SetForegroundWindow(editor_->hwnd());
+    return editor_ != nullptr;
+}
+
 void TaskCommands::mnuNew_Click() {
+    if (EditorAlreadyOpen()) return;
     frmNew form({ctx_, host_.utilities, host_.driveList, strMessageName_, fileExists});
     form.Create(host_.window);
     DateTime now = ctx_.clock.Now();
@@ -56,7 +63,7 @@ void TaskCommands::mnuNew_Click() {
 
 void TaskCommands::mnuEdit_Click() {
     const std::string name = ChosenTaskName();
-    if (name.empty()) return;
+    if (name.empty() || EditorAlreadyOpen()) return;
     EditedTask task = ReadEditedTask(name);
     bool message = host_.grid.TrimmedText(host_.grid.Row(), task_grid::kLocationCol).starts_with(store::kMessagePrefix);
     if (message) strMessageName_ = name;

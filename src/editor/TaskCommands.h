@@ -40,6 +40,7 @@ public:
     FileTest fileExists = FileIsThere;
 
 private:
+    bool EditorAlreadyOpen() const;
     void ShowEditor(frmNew& form);
     std::string ChosenTaskName() const;  // empty while no task row is chosen
 

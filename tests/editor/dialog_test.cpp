@@ -67,6 +67,8 @@ TEST_F(DialogTest, OpensAsAWeeklyProgramListsTheUtilitiesFoundAndFillsInThePicke
 
 TEST_F(DialogTest, TheSchedulingPanelTakesEnterAndGreysTheDaysForARunOnceTask) {
     WithEditor(&TaskCommands::mnuNew_Click, [&](frmNew& form) {
+        commands.mnuNew_Click();  // from the tray, say: no second editor
+        EXPECT_EQ(&form, commands.Editor());
         Click(form.btnOnce);
         EXPECT_TRUE(form.SchedulingPanelOpen());
         EXPECT_FALSE(Shown(form.btnOK));
