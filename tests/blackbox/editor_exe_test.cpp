@@ -54,6 +54,7 @@ TEST(EditorExe, ATaskMadeThroughNewIsSavedListedAndLaunchedAtItsMinute) {
     CreateKey(HKEY_LOCAL_MACHINE, store::kTasksKey);
     WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kDrives, RegValue::Text("C: "), REG_SZ);
     WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kRunning, RegValue::Boolean(false), REG_DWORD);
+    WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kShowCloseWindows, RegValue::Text("F"), REG_SZ);
     std::optional<DateTime> due = NextMinuteWithRoom();
     if (!due) GTEST_SKIP() << "too close to midnight for a one-minute wait";
 
