@@ -4,12 +4,12 @@
 #include <string_view>
 
 #include "editor/DayList.h"
-#include "editor/TaskValues.h"
 #include "editor/frmNew.h"
-#include "mainwindow/ProgramName.h"
-#include "mainwindow/TaskList.h"
+#include "app/ProgramName.h"
 #include "platform/DateTimeText.h"
+#include "scheduler/SchedulerView.h"
 #include "store/StoreLayout.h"
+#include "store/TaskRecord.h"
 
 namespace {
 
@@ -64,7 +64,7 @@ void TaskCommands::mnuNew_Click() {
 void TaskCommands::mnuEdit_Click() {
     const std::string name = ChosenTaskName();
     if (name.empty() || EditorAlreadyOpen()) return;
-    EditedTask task = ReadEditedTask(name);
+    store::TaskRecord task = store::ReadTask(name);
     bool message = host_.grid.TrimmedText(host_.grid.Row(), task_grid::kLocationCol).starts_with(store::kMessagePrefix);
     if (message) strMessageName_ = name;
 

@@ -8,7 +8,7 @@
 
 #include "app/AppContext.h"
 #include "editor/DiskUtilities.h"
-#include "mainwindow/GridModel.h"
+#include "scheduler/GridModel.h"
 
 class frmNew;
 

@@ -4,11 +4,12 @@
 #include <cctype>
 #include <optional>
 
-#include "editor/TaskValues.h"
 #include "platform/DateTimeText.h"
+#include "platform/ErrorText.h"
 #include "platform/Trim.h"
 #include "store/RegistrySets.h"
 #include "store/StoreLayout.h"
+#include "store/TaskRecord.h"
 
 namespace {
 
@@ -118,8 +119,9 @@ private:
         record_.startDate = datetext::DateMMDDYYYY(e_.date.date());
         record_.startTime = datetext::TimeHHMMAmPm(e_.time);
         record_.runOnce = e_.runOnce;
-        ErrorInfo error = WriteEditedTask(record_);
-        if (!error) return true;
+        long status = 0;
+        if (store::WriteTask(record_, &status)) return true;
+        ErrorInfo error = MakeError(static_cast<DWORD>(status));
         return Stop(std::string(kNotSaved) + "\r\n\r\nError " + std::to_string(error.number) + ": " +
                     error.description);
     }
@@ -133,7 +135,7 @@ private:
     const TaskEntries& e_;
     const SaveSetting& s_;
     std::string location_;
-    EditedTask record_;
+    store::TaskRecord record_;
 };
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "editor/TaskSave.h"
-#include "mainwindow/ProgramName.h"
+#include "app/ProgramName.h"
 #include "platform/Trim.h"
 
 namespace {

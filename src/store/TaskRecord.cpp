@@ -1,5 +1,7 @@
 #include "store/TaskRecord.h"
 
+#include <utility>
+
 #include "platform/UniqueHandle.h"
 #include "store/RegistrySets.h"
 #include "store/StoreLayout.h"
@@ -45,18 +47,27 @@ TaskRecord ReadTask(const std::string& name) {
     return task;
 }
 
-bool WriteTask(const TaskRecord& task) {
-    if (task.name.empty()) return false;
-    UniqueHKey key;
-    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, TaskKey(task.name).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                        KEY_SET_VALUE, nullptr, key.put(), nullptr) != ERROR_SUCCESS)
+bool WriteTask(const TaskRecord& task, long* status) {
+    long ignored = 0;
+    long& result = status ? *status : ignored;
+    if (task.name.empty()) {
+        result = ERROR_INVALID_NAME;
         return false;
-    bool written = PutText(key.get(), kLocation, task.location);
-    written &= PutText(key.get(), kDaysOfTheWeek, task.days);
-    written &= PutText(key.get(), kStartDate, task.startDate);
-    written &= PutText(key.get(), kStartTime, task.startTime);
-    written &= PutFlag(key.get(), kRunOnce, task.runOnce);
-    return written;
+    }
+    UniqueHKey key;
+    result = RegCreateKeyExA(HKEY_LOCAL_MACHINE, TaskKey(task.name).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                             KEY_SET_VALUE, nullptr, key.put(), nullptr);
+    if (result != ERROR_SUCCESS) return false;
+    const std::pair<const char*, RegValue> values[] = {{kLocation, RegValue::Text(task.location)},
+                                                       {kDaysOfTheWeek, RegValue::Text(task.days)},
+                                                       {kStartDate, RegValue::Text(task.startDate)},
+                                                       {kStartTime, RegValue::Text(task.startTime)},
+                                                       {kRunOnce, RegValue::Boolean(task.runOnce)}};
+    for (const auto& [name, value] : values) {
+        LONG written = PutValue(key.get(), name, value.kind() == RegValue::Kind::Boolean ? REG_DWORD : REG_SZ, value);
+        if (result == ERROR_SUCCESS) result = written;
+    }
+    return result == ERROR_SUCCESS;
 }
 
 bool WriteTaskPaused(const std::string& name, bool paused) {

@@ -22,9 +22,10 @@ TaskRecord ReadTask(const std::string& name);
 
 // Creates the task's key and writes what the editor saves, in this order: "Location",
 // "Days of the Week", "Start Date", "Start Time", "Run Once". "Paused" and "Last Ran"
-// are left as they are. False when the key or any value could not be written; an
-// empty name (it would address the tasks key itself) writes nothing.
-bool WriteTask(const TaskRecord& task);
+// are left as they are. False when the key or any value could not be written, with
+// the first failure's registry code in *status when asked for; an empty name (it
+// would address the tasks key itself) writes nothing.
+bool WriteTask(const TaskRecord& task, long* status = nullptr);
 // The two values that change after the save: the pause mark and the launch stamp.
 // They are written only into a record that exists.
 bool WriteTaskPaused(const std::string& name, bool paused);

@@ -5,7 +5,7 @@ namespace {
 using CommandsTest = EditorTest;
 
 TEST_F(CommandsTest, EditShowsTheStoredTaskAndOkWritesTheSameValuesKeepingTheRest) {
-    WriteTask({.name = "Backup", .location = "C:\\bin\\backup.exe /all", .days = "Fri,Wed,Mon", .paused = true});
+    AddTask({.name = "Backup", .location = "C:\\bin\\backup.exe /all", .days = "Fri,Wed,Mon", .paused = true});
     WriteKeyValue(HKEY_LOCAL_MACHINE, store::TaskKey("Backup"), store::kLastRan, RegValue::Text("On 1/2/03 at 1:00:00 AM"),
                   REG_SZ);
     tasks.LoadTaskGrid();
@@ -29,7 +29,7 @@ TEST_F(CommandsTest, EditShowsTheStoredTaskAndOkWritesTheSameValuesKeepingTheRes
 }
 
 TEST_F(CommandsTest, EditCancelledChangesNothingButRebuildsAndUnreadableTimesOpenAsNow) {
-    WriteTask({.name = "Once", .location = "C:\\once.exe", .startDate = "31/31/1998", .startTime = "soon",
+    AddTask({.name = "Once", .location = "C:\\once.exe", .startDate = "31/31/1998", .startTime = "soon",
                .runOnce = true});
     tasks.LoadTaskGrid();
     Choose("Once");
@@ -50,7 +50,7 @@ TEST_F(CommandsTest, EditCancelledChangesNothingButRebuildsAndUnreadableTimesOpe
 }
 
 TEST_F(CommandsTest, DeleteAsksAndKeepsTheTaskOnNoAndNothingActsWithoutAChosenRow) {
-    WriteTask({.name = "Backup", .location = "C:\\backup.exe"});
+    AddTask({.name = "Backup", .location = "C:\\backup.exe"});
     tasks.LoadTaskGrid();
     controls.grdProgram.SetRow(0);
     commands.mnuDelete_Click();

@@ -269,7 +269,7 @@ TEST_F(StartupTest, ChoosingARowWithTheKeyboardOffersItsPauseStateAndLastRun) {
 }
 
 TEST_F(StartupTest, AClickOnEmptySpaceLeavesNoTaskForTheTaskCommands) {
-    WriteTask({.name = "Backup", .location = "C:\\backup.exe", .days = "Mon"});
+    AddTask({.name = "Backup", .location = "C:\\backup.exe", .days = "Mon"});
     frmMain& main = Start();
     main.Show();
     HWND list = GetWindow(main.hwnd(), GW_CHILD);
