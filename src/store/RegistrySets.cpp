@@ -9,11 +9,24 @@ namespace {
 // Longest subkey name the listing reads, with its NUL.
 constexpr DWORD kSubKeyNameBuffer = 300;
 
+// The ANSI registry calls convert the path into a buffer of MAX_PATH characters and
+// refuse a longer one; a task name may be 255 characters long after a path of 30. A
+// long path is therefore taken in two steps: its parent, then the last name in it.
+template <typename Call>
+LONG WithShortPath(HKEY root, const std::string& subkey, REGSAM parentAccess, Call call) {
+    if (subkey.size() < MAX_PATH) return call(root, subkey.c_str());
+    size_t split = subkey.rfind('\\');
+    if (split == std::string::npos) return ERROR_FILENAME_EXCED_RANGE;
+    UniqueHKey parent;
+    LONG status = OpenRegistryKey(root, subkey.substr(0, split), parentAccess, parent);
+    return status == ERROR_SUCCESS ? call(parent.get(), subkey.c_str() + split + 1) : status;
+}
+
 // Each open asks only for what its one operation needs: a user without rights to
 // change the store may still read it.
 UniqueHKey OpenKey(HKEY root, const std::string& subkey, REGSAM access) {
     UniqueHKey key;
-    RegOpenKeyExA(root, subkey.c_str(), 0, access, key.put());
+    OpenRegistryKey(root, subkey, access, key);
     return key;
 }
 
@@ -28,11 +41,26 @@ void AppendSplitAtCommas(std::vector<std::string>& names, std::string_view name)
 
 }  // namespace
 
+LONG OpenRegistryKey(HKEY root, const std::string& subkey, REGSAM access, UniqueHKey& key) {
+    return WithShortPath(root, subkey, KEY_READ, [&](HKEY base, const char* path) {
+        return RegOpenKeyExA(base, path, 0, access, key.put());
+    });
+}
+
+LONG CreateRegistryKey(HKEY root, const std::string& subkey, REGSAM access, UniqueHKey& key) {
+    // A long path reaches its last name through the parent, which must exist first.
+    size_t split = subkey.rfind('\\');
+    if (subkey.size() >= MAX_PATH && split != std::string::npos) CreateKey(root, subkey.substr(0, split));
+    return WithShortPath(root, subkey, KEY_READ | KEY_CREATE_SUB_KEY, [&](HKEY base, const char* path) {
+        return RegCreateKeyExA(base, path, 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr, key.put(),
+                               nullptr);
+    });
+}
+
 void CreateKey(HKEY root, const std::string& subkey) {
     // The handle is only closed again: an existing key opens for anyone who may read it.
     UniqueHKey key;
-    RegCreateKeyExA(root, subkey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ,
-                    nullptr, key.put(), nullptr);
+    CreateRegistryKey(root, subkey, KEY_READ, key);
 }
 
 void WriteKeyValue(HKEY root, const std::string& subkey, const std::string& name,
@@ -43,7 +71,7 @@ void WriteKeyValue(HKEY root, const std::string& subkey, const std::string& name
 LONG WriteKeyValueStatus(HKEY root, const std::string& subkey, const std::string& name,
                          const RegValue& value, DWORD kind) {
     UniqueHKey key;
-    LONG status = RegOpenKeyExA(root, subkey.c_str(), 0, KEY_SET_VALUE, key.put());
+    LONG status = OpenRegistryKey(root, subkey, KEY_SET_VALUE, key);
     return status == ERROR_SUCCESS ? PutValue(key.get(), name, kind, value) : status;
 }
 
@@ -77,7 +105,7 @@ std::vector<std::string> ListSubKeys(HKEY root, const std::string& subkey) {
 bool DeleteKeyTree(HKEY root, const std::string& subkey) {
     // An empty path would empty the root itself.
     if (subkey.empty()) return false;
-    return RegDeleteTreeA(root, subkey.c_str()) == ERROR_SUCCESS;
+    return WithShortPath(root, subkey, KEY_READ, RegDeleteTreeA) == ERROR_SUCCESS;
 }
 
 LONG PutValue(HKEY key, const std::string& name, DWORD kind, const RegValue& value) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/UniqueHandle.h"
 #include "store/RegValue.h"
 
 void CreateKey(HKEY root, const std::string& subkey);
@@ -23,6 +24,12 @@ bool DeleteKeyValue(HKEY root, const std::string& subkey, const std::string& nam
 std::vector<std::string> ListSubKeys(HKEY root, const std::string& subkey);
 // Removes a key with all its values and subkeys; false when nothing was removed.
 bool DeleteKeyTree(HKEY root, const std::string& subkey);
+
+// Opens or creates root\\subkey with the access asked for, whatever the path's length:
+// the ANSI calls alone refuse a path of MAX_PATH characters, and a task's name may be
+// 255 characters long. The registry's status (0 = success).
+LONG OpenRegistryKey(HKEY root, const std::string& subkey, REGSAM access, UniqueHKey& key);
+LONG CreateRegistryKey(HKEY root, const std::string& subkey, REGSAM access, UniqueHKey& key);
 
 // On a key that is already open. kind is REG_SZ or REG_DWORD; any other kind writes
 // nothing and returns 0. Both return the registry status (0 = success).

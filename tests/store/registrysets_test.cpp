@@ -105,6 +105,20 @@ TEST_F(RegistrySetsTest, ListSubKeysHasNoLengthLimit) {
     EXPECT_EQ(created, std::set<std::string>(names.begin(), names.end()));
 }
 
+TEST_F(RegistrySetsTest, TaskNamesOfTheRegistrysFullLengthCanBeWrittenReadAndDeleted) {
+    // With the tasks key's path in front, the whole path is longer than MAX_PATH.
+    const std::string name = " " + std::string(253, '\xE9') + " ";
+    const std::string task = kTasks + "\\" + name;
+    CreateKey(kRoot, task);
+    WriteKeyValue(kRoot, task, "Location", RegValue::Text("C:\\x.exe"), REG_SZ);
+    EXPECT_EQ(RegValue::Text("C:\\x.exe"), ReadKeyValue(kRoot, task, "Location"));
+    EXPECT_EQ(std::vector<std::string>{name}, ListSubKeys(kRoot, kTasks));
+    EXPECT_TRUE(DeleteKeyValue(kRoot, task, "Location"));
+    EXPECT_TRUE(DeleteKeyTree(kRoot, task));
+    EXPECT_TRUE(ListSubKeys(kRoot, kTasks).empty());
+    EXPECT_TRUE(KeyExists(kTasks));
+}
+
 TEST_F(RegistrySetsTest, DeleteKeyValueSaysWhetherSomethingWentAway) {
     WriteKeyValue(kRoot, kKey, "Paused", RegValue::Boolean(true), REG_DWORD);
     EXPECT_TRUE(DeleteKeyValue(kRoot, kKey, "Paused"));
