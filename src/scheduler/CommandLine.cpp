@@ -1,16 +1,5 @@
 #include "scheduler/CommandLine.h"
 
-#include <windows.h>
-
-namespace {
-
-bool IsExistingFile(const std::string& path) {
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-}  // namespace
-
 std::string QuoteProgramPath(const std::string& commandLine, const FileTest& isFile) {
     if (commandLine.empty() || commandLine.front() == '"') return commandLine;
     // Candidates from the longest: the whole line, then the part before each blank.
@@ -22,8 +11,4 @@ std::string QuoteProgramPath(const std::string& commandLine, const FileTest& isF
         return '"' + candidate + '"' + commandLine.substr(end);
     }
     return commandLine;
-}
-
-std::string QuoteProgramPath(const std::string& commandLine) {
-    return QuoteProgramPath(commandLine, IsExistingFile);
 }

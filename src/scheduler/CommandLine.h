@@ -2,6 +2,7 @@
 // Given an unquoted command line with blanks, Windows tries the shortest reading
 // first: "C:\Program Files\Editor\edit.exe /x" starts C:\Program.exe when that exists.
 // Quoting the longest leading part that names an existing file starts that file.
+// No <windows.h> here: the decision builds and is tested anywhere.
 #include <functional>
 #include <string>
 

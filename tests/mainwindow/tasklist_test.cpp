@@ -25,6 +25,8 @@ TEST_F(TaskListTest, RowsShowTheStoredRecordsAndEmptyCellsForMissingValues) {
     AddTask({.name = "Call", .location = "MSG:Hi", .startDate = "01/02/2003", .startTime = "09:30 AM",
                .runOnce = true, .paused = true});
     CreateKey(HKEY_LOCAL_MACHINE, store::TaskKey("Bare"));
+    // reg add writes true as 1.
+    WriteKeyValue(HKEY_LOCAL_MACHINE, store::TaskKey("Bare"), store::kPaused, RegValue::Integer(1), REG_DWORD);
     int rebuilds = 0;
     controls.grdProgram.Rebuilt = [&] { ++rebuilds; };
     tasks.LoadTaskGrid();
@@ -38,7 +40,7 @@ TEST_F(TaskListTest, RowsShowTheStoredRecordsAndEmptyCellsForMissingValues) {
     ASSERT_EQ(controls.grdProgram.Rows(), 4);
     EXPECT_EQ(row("Backup"), "|Backup|12/04/1998 at 07:05 PM|C:\\bin\\backup.exe /all|Fri,Mon|");
     EXPECT_EQ(row("Call"), "Paused|Call|01/02/2003 at 09:30 AM|MSG:Hi||");
-    EXPECT_EQ(row("Bare"), "|Bare| at |||");
+    EXPECT_EQ(row("Bare"), "Paused|Bare| at |||");
 }
 
 TEST_F(TaskListTest, DeleteTaskRemovesTheRecordAndItsRowAndNothingWithoutAName) {

@@ -61,3 +61,33 @@ TEST(DateTimeText, ParseTimeReadsTheStoredFormAndRefusesTheRest) {
 }
 
 }  // namespace
+
+namespace {
+
+// Every month: its first weekday, its last day, and the day after it, which is no date.
+TEST(DateTimeText, EveryMonthLeapDaysAndTheTurnOfTheYear) {
+    const std::string firsts2024 = "MonThuFriMonWedSatMonThuSunTueFriSun";
+    const std::string lasts2023 = "TueTueFriSunWedFriMonThuSatTueThuSun";
+    const int lastDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    for (int m = 1; m <= 12; ++m) {
+        const std::string month = std::to_string(m) + "/";
+        EXPECT_EQ(firsts2024.substr(3 * (m - 1), 3), WeekdayAbbrev({2024, m, 1})) << month;
+        EXPECT_EQ(lasts2023.substr(3 * (m - 1), 3), WeekdayAbbrev({2023, m, lastDays[m - 1]})) << month;
+        EXPECT_EQ((Date{2023, m, lastDays[m - 1]}), ParseDate(month + std::to_string(lastDays[m - 1]) + "/2023"));
+        EXPECT_EQ(std::nullopt, ParseDate(month + std::to_string(lastDays[m - 1] + 1) + "/2023")) << month;
+    }
+    EXPECT_EQ((Date{2024, 2, 29}), ParseDate("02/29/2024"));
+    EXPECT_EQ("Thu", WeekdayAbbrev({2024, 2, 29}));
+    EXPECT_EQ("Tue", WeekdayAbbrev({2000, 2, 29}));
+    EXPECT_EQ(std::nullopt, ParseDate("02/29/2023"));
+    EXPECT_EQ(std::nullopt, ParseDate("02/29/2100"));
+    // The turn of the year and of the century, in both stored year forms.
+    EXPECT_EQ("Fri", WeekdayAbbrev({1999, 12, 31}));
+    EXPECT_EQ("Sat", WeekdayAbbrev({2000, 1, 1}));
+    EXPECT_LT(*ParseDate("12/31/99"), *ParseDate("01/01/00"));
+    EXPECT_EQ("12/31/99", DateMMDDYY({1999, 12, 31}));
+    EXPECT_EQ("On 1/1/00 at 12:00:00 AM", LaunchStamp({2000, 1, 1, 0, 0, 0, 0}));
+    EXPECT_EQ("Jan 01 - 12:00 AM", ClockText({2000, 1, 1, 0, 0, 0, 0}));
+}
+
+}  // namespace

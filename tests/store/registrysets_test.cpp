@@ -48,6 +48,22 @@ TEST_F(RegistrySetsTest, TextIsStoredWithOneNulAndReadBackWithout) {
     EXPECT_EQ(RegValue::Text("xyz"), Read("Unterminated"));
 }
 
+TEST_F(RegistrySetsTest, TextsOfAnyLengthAroundTheFirstReadBuffer) {
+    // The read's first buffer holds 256 bytes; other writers store longer texts, with
+    // or without their NUL.
+    for (size_t length : {254u, 255u, 256u, 257u, 1000u, 65535u}) {
+        std::string text(length, 'x');
+        text.back() = 'y';
+        WriteRaw("Terminated", REG_SZ, (text + '\0').c_str(), static_cast<DWORD>(length + 1));
+        WriteRaw("Bare", REG_SZ, text.data(), static_cast<DWORD>(length));
+        EXPECT_EQ(RegValue::Text(text), Read("Terminated")) << length;
+        EXPECT_EQ(RegValue::Text(text), Read("Bare")) << length;
+    }
+    std::string cut = std::string(300, 'a') + '\0' + std::string(300, 'b');
+    WriteRaw("Cut", REG_SZ, cut.data(), static_cast<DWORD>(cut.size()));
+    EXPECT_EQ(RegValue::Text(std::string(300, 'a')), Read("Cut"));
+}
+
 TEST_F(RegistrySetsTest, BooleansAreStoredAsMinusOneAndZero) {
     WriteKeyValue(kRoot, kKey, "Running", RegValue::Boolean(true), REG_DWORD);
     EXPECT_EQ(std::make_pair(DWORD{REG_DWORD}, std::string("\xFF\xFF\xFF\xFF", 4)), ReadRaw("Running"));
@@ -66,8 +82,13 @@ TEST_F(RegistrySetsTest, WhatCannotBeStoredOrReadIsLeftAlone) {
     const unsigned char bytes[] = {1, 2, 3};
     WriteRaw("Binary", REG_BINARY, bytes, sizeof bytes);
     WriteRaw("Expand", REG_EXPAND_SZ, "%TEMP%", 7);
-    EXPECT_TRUE(Read("Binary").IsEmpty());
-    EXPECT_TRUE(Read("Expand").IsEmpty());
+    // A number of the wrong width, and texts of other kinds longer than the first buffer.
+    WriteRaw("Short", REG_DWORD, bytes, 2);
+    const std::string big(1000, 'z');
+    WriteRaw("BigExpand", REG_EXPAND_SZ, big.c_str(), 1001);
+    WriteRaw("BigMulti", REG_MULTI_SZ, big.c_str(), 1001);
+    for (const char* name : {"Binary", "Expand", "Short", "BigExpand", "BigMulti"})
+        EXPECT_TRUE(Read(name).IsEmpty()) << name;
     RegValue kept = RegValue::Text("kept");
     EXPECT_EQ(-1, FetchValue(key_.get(), "Binary", kept));
     EXPECT_EQ(RegValue::Text("kept"), kept);

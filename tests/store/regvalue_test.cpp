@@ -27,7 +27,7 @@ TEST(RegValue, EmptyTextAndNumberForms) {
 }
 
 TEST(RegValue, Truth) {
-    EXPECT_TRUE(RegValue::Integer(-1).IsTrue());
+    EXPECT_TRUE(RegValue::Integer(-1).IsTrue() && RegValue::Integer(1).IsTrue());
     EXPECT_TRUE(RegValue::Boolean(true).IsTrue());
     EXPECT_FALSE(RegValue::Integer(0).IsTrue() || RegValue::Boolean(false).IsTrue() || RegValue().IsTrue());
     for (const char* yes : {"True", "true", "  TRUE ", "-1", " 2 ", "0.5"})
