@@ -1,0 +1,14 @@
+#pragma once
+// The real main window through simulated minutes: every minute another writer sets a
+// task's time to that minute, the raised "Update" flag rebuilds the grid, and the
+// scheduler tick launches the task. What the process holds is counted after a warm-up
+// and at the end. Shared by the test (a day) and bench_leak (a month).
+#include "support/ResourceCounts.h"
+
+struct LongRunReport {
+    ResourceCounts start, end;
+    int minutes = 0, launches = 0;
+    double seconds = 0;
+};
+
+LongRunReport RunMainWindow(int minutes, int warmUpMinutes);
