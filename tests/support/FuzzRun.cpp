@@ -155,7 +155,7 @@ private:
             const auto& got = launchable ? launchedAt[int(i)] : boxedAt[int(i)];
             if (got != (record.intent == FuzzIntent::Junk ? std::vector<int>{} : expected))
                 Fault("record " + Tag(int(i)) + " launched " + std::to_string(got.size()) + " times, due " +
-                      std::to_string(expected.size()));
+                      std::to_string(expected.size()) + ": " + Shown(record.name));
             if (launchable && record.runOnce && record.dueMinute) deleted.insert(record.name);
         }
         report_.launches = static_cast<int>(launcher_.started.size());
@@ -222,8 +222,8 @@ private:
                     Fault(after + " changed \"" + value + "\" of " + name.substr(0, 40));
             }
         }
-        if (now.size() != before_.size()) Fault(after + " left " + std::to_string(now.size()) + " tasks, expected " +
-                                                std::to_string(before_.size()));
+        for (const auto& [name, values] : now)
+            if (!before_.count(name)) Fault(after + " kept the task " + Shown(name));
         before_ = std::move(now);
     }
 
