@@ -25,7 +25,7 @@ std::vector<std::string> ListSubKeys(HKEY root, const std::string& subkey);
 // Removes a key with all its values and subkeys; false when nothing was removed.
 bool DeleteKeyTree(HKEY root, const std::string& subkey);
 
-// Opens or creates root\\subkey with the access asked for, whatever the path's length:
+// Opens or creates root\subkey with the access asked for, whatever the path's length:
 // the ANSI calls alone refuse a path of MAX_PATH characters, and a task's name may be
 // 255 characters long. The registry's status (0 = success).
 LONG OpenRegistryKey(HKEY root, const std::string& subkey, REGSAM access, UniqueHKey& key);
