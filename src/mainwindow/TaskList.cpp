@@ -79,7 +79,7 @@ void TaskList::grdProgram_MouseDown() {
         return;
     }
     ShowPauseItems(grid.TrimmedText(row, kPausedCol) == kPausedMark);
-    std::string lastRan = store::ReadTask(grid.TrimmedText(row, kNameCol)).lastRan;
+    std::string lastRan = store::ReadTask(TaskNameAt(grid, row)).lastRan;
     c_.txtStatus.SetText(lastRan.empty() ? "Last ran was NEVER" : "Last ran " + lastRan);
 }
 

@@ -7,7 +7,7 @@
 
 namespace due {
 
-// The cells of one task row, trimmed of blanks.
+// The cells of one task row, trimmed of blanks; the name as it is, the key's own.
 struct TaskRow {
     std::string pausedMark;
     std::string name;

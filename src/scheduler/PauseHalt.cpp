@@ -12,7 +12,7 @@ void Scheduler::SetPaused(bool paused) {
     GridModel& grid = c_.grdProgram;
     int row = grid.Row();
     if (row < 1 || row >= grid.Rows()) return;
-    std::string name = grid.TrimmedText(row, kNameCol);
+    std::string name = TaskNameAt(grid, row);
     grid.SetTextMatrix(row, kPausedCol, paused ? kPausedMark : "");
     store::WriteTaskPaused(name, paused);
     ShowPauseItems(paused);

@@ -38,13 +38,13 @@ void Scheduler::ScanTaskRows(const DateTime& now) {
     for (int row = 1; row < grid.Rows();) {
         due::TaskRow task = ReadTaskRow(row);
         LaunchIfDue(task, now);
-        if (grid.TrimmedText(row, kNameCol) == task.name) ++row;
+        if (TaskNameAt(grid, row) == task.name) ++row;
     }
 }
 
 due::TaskRow Scheduler::ReadTaskRow(int row) const {
     const GridModel& grid = c_.grdProgram;
-    return {grid.TrimmedText(row, kPausedCol), grid.TrimmedText(row, kNameCol),
+    return {grid.TrimmedText(row, kPausedCol), TaskNameAt(grid, row),
             grid.TrimmedText(row, kStartCol), grid.TrimmedText(row, kLocationCol),
             grid.TrimmedText(row, kDaysCol)};
 }

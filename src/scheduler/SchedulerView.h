@@ -17,6 +17,9 @@
 namespace task_grid {
 enum Column { kPausedCol, kNameCol, kStartCol, kLocationCol, kDaysCol };
 inline constexpr const char* kPausedMark = "Paused";
+// The task's name exactly as its key is named. Other writers leave names with blanks
+// at the ends; trimmed, such a name would address another task's key, or none.
+inline const std::string& TaskNameAt(const GridModel& grid, int row) { return grid.TextMatrix(row, kNameCol); }
 }  // namespace task_grid
 
 struct SchedulerView {

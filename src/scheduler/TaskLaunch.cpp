@@ -59,7 +59,7 @@ void Scheduler::mnuRun_Click() {
         ReportNotStarted(error);
         return;
     }
-    std::string name = grid.TrimmedText(row, kNameCol);
+    std::string name = TaskNameAt(grid, row);
     DateTime now = ctx_.clock.Now();
     StampLaunch(name, now);
     SetStatus(kProgramStatus, name, now);

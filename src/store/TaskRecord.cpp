@@ -12,7 +12,7 @@ namespace {
 // The record is opened once for all its values: a grid rebuild reads every task.
 UniqueHKey OpenTask(const std::string& name, REGSAM access) {
     UniqueHKey key;
-    if (!name.empty()) RegOpenKeyExA(HKEY_LOCAL_MACHINE, TaskKey(name).c_str(), 0, access, key.put());
+    if (!name.empty()) OpenRegistryKey(HKEY_LOCAL_MACHINE, TaskKey(name), access, key);
     return key;
 }
 
@@ -55,8 +55,7 @@ bool WriteTask(const TaskRecord& task, long* status) {
         return false;
     }
     UniqueHKey key;
-    result = RegCreateKeyExA(HKEY_LOCAL_MACHINE, TaskKey(task.name).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                             KEY_SET_VALUE, nullptr, key.put(), nullptr);
+    result = CreateRegistryKey(HKEY_LOCAL_MACHINE, TaskKey(task.name), KEY_SET_VALUE, key);
     if (result != ERROR_SUCCESS) return false;
     const std::pair<const char*, RegValue> values[] = {{kLocation, RegValue::Text(task.location)},
                                                        {kDaysOfTheWeek, RegValue::Text(task.days)},

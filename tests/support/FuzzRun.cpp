@@ -103,6 +103,24 @@ public:
     }
 
 private:
+    static void PumpMessages() {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    }
+
+    // Runs the message loop until no box has come for a moment.
+    void ShowPendingBoxes() {
+        constexpr DWORD kQuietMs = 200;
+        size_t seen = prompts_.asked.size();
+        for (DWORD quietSince = GetTickCount(); GetTickCount() - quietSince < kQuietMs; Sleep(1)) {
+            PumpMessages();
+            if (prompts_.asked.size() != seen) {
+                seen = prompts_.asked.size();
+                quietSince = GetTickCount();
+            }
+        }
+    }
+
     void Fault(const std::string& what) {
         if (report_.faults.size() < kMaxFaults) report_.faults.push_back(what);
     }
@@ -133,18 +151,31 @@ private:
     // Every minute of the day, at an odd millisecond of its first second.
     void SimulateDay(frmMain& main) {
         std::mt19937 ms(static_cast<uint32_t>(fuzz_.day.day));
-        std::map<int, std::vector<int>> launchedAt, boxedAt;  // record -> minutes
+        std::map<int, std::vector<int>> launchedAt;  // record -> minutes
+        const size_t startUpBoxes = prompts_.asked.size();  // the remote connection's, say
         for (int minute = 0; minute < 24 * 60; ++minute) {
             clock_.Set({fuzz_.day.year, fuzz_.day.month, fuzz_.day.day, minute / 60, minute % 60, 0,
                         static_cast<int>(ms() % 1000)});
-            size_t launches = launcher_.started.size(), boxes = prompts_.asked.size();
+            size_t launches = launcher_.started.size();
             main.Schedule().Timer2_Timer();
             for (; launches < launcher_.started.size(); ++launches) {
                 int record = RecordOfLaunch(launcher_.started[launches]);
                 if (record < 0) Fault("launched what no task asked for: " + launcher_.started[launches].substr(0, 80));
                 else launchedAt[record].push_back(minute);
             }
-            for (; boxes < prompts_.asked.size(); ++boxes) boxedAt[NumberAfter(prompts_.asked[boxes].text, "#")].push_back(minute);
+            PumpMessages();
+        }
+        // Launch boxes are shown from the message loop once their tick is over; a
+        // not-launchable task's box tells its start, so the minute needs no noting.
+        ShowPendingBoxes();
+        std::map<int, std::vector<int>> boxedAt;
+        for (size_t b = startUpBoxes; b < prompts_.asked.size(); ++b) {
+            const PromptRecord& box = prompts_.asked[b];
+            int record = NumberAfter(box.text, "#");
+            if (record >= 0 && record < int(fuzz_.records.size()) && fuzz_.records[record].dueMinute)
+                boxedAt[record].push_back(*fuzz_.records[record].dueMinute);
+            else
+                Fault("a box no due task asked for: " + Shown(box.text));
         }
         std::set<std::string> deleted;
         for (size_t i = 0; i < fuzz_.records.size(); ++i) {
@@ -159,7 +190,7 @@ private:
             if (launchable && record.runOnce && record.dueMinute) deleted.insert(record.name);
         }
         report_.launches = static_cast<int>(launcher_.started.size());
-        report_.boxes = static_cast<int>(prompts_.asked.size());
+        report_.boxes = static_cast<int>(prompts_.asked.size() - startUpBoxes);
         report_.deleted = static_cast<int>(deleted.size());
         for (const std::string& name : deleted) before_.erase(name);
         CheckStore("the day of ticks", [&](const FuzzRecord& record, const std::string& value) {
