@@ -87,12 +87,12 @@ TEST_F(TickTest, ANameWithBlanksAtItsEndsIsItsOwnTaskNotItsNamesakes) {
     AddTask({.name = " Backup ", .location = "C:\\once.exe", .runOnce = true});
     AddTask({.name = "Backup", .location = "C:\\weekly.exe", .days = "Thu"});
     tasks.LoadTaskGrid();
-    controls.grdProgram.SetRow(RowOf("Backup"));
-    scheduler.mnuPause_Click();
     controls.grdProgram.SetRow(RowOf(" Backup "));
+    scheduler.mnuPause_Click();
+    EXPECT_TRUE(ReadTaskValue(" Backup ", store::kPaused).IsTrue());
+    scheduler.mnuUnPause_Click();
     scheduler.mnuRun_Click();
-    EXPECT_TRUE(ReadTaskValue("Backup", store::kPaused).IsTrue());
-    EXPECT_FALSE(ReadTaskValue(" Backup ", store::kPaused).IsTrue());
+    EXPECT_TRUE(ReadTaskValue("Backup", store::kPaused).IsEmpty());
     EXPECT_TRUE(ReadTaskValue("Backup", store::kLastRan).IsEmpty());
     EXPECT_FALSE(ReadTaskValue(" Backup ", store::kLastRan).IsEmpty());
     TickAt(kFriday);
