@@ -12,8 +12,9 @@ TEST_F(ClockTest, ShowsMonthDayAndTimeAndRearmsForTheStartOfTheNextMinute) {
 }
 
 TEST_F(ClockTest, RebuildsTheGridOnEveryTickWhileUpdateIsRaised) {
+    // As reg add raises it: true is 1 there, not -1.
     auto raiseUpdate = [](bool raised) {
-        WriteKeyValue(HKEY_LOCAL_MACHINE, store::kTasksKey, store::kUpdate, RegValue::Boolean(raised), REG_DWORD);
+        WriteKeyValue(HKEY_LOCAL_MACHINE, store::kTasksKey, store::kUpdate, RegValue::Integer(raised), REG_DWORD);
     };
     int rebuilds = 0;
     controls.grdProgram.Rebuilt = [&] { ++rebuilds; };
