@@ -54,7 +54,11 @@ constexpr size_t kGdiTableEntries = 0x10000;
 
 size_t CountGdi() {
     if (DWORD count = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return count;
-    const char* peb = reinterpret_cast<const char*>(NtCurrentTeb()->ProcessEnvironmentBlock);
+    using Query = NTSTATUS(WINAPI*)(HANDLE, PROCESSINFOCLASS, PVOID, ULONG, PULONG);
+    auto query = reinterpret_cast<Query>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationProcess"));
+    PROCESS_BASIC_INFORMATION basic{};
+    if (query(GetCurrentProcess(), ProcessBasicInformation, &basic, sizeof basic, nullptr) != 0) return 0;
+    const char* peb = reinterpret_cast<const char*>(basic.PebBaseAddress);
     const auto* table = *reinterpret_cast<const GdiEntry* const*>(peb + kGdiTableOffset);
     if (!table) return 0;
     size_t used = 0;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <random>
 
@@ -69,7 +70,9 @@ char NameChar(Random& r) {
 
 // "#index#" somewhere inside keeps names unique whatever the case folding does.
 std::string RandomName(Random& r, int index) {
-    const std::string tag = "#" + std::to_string(index) + "#";
+    std::string tag(1, '#');
+    tag += std::to_string(index);
+    tag += '#';
     int c = r.Between(0, 99);
     int length = c < 10 ? kMaxKeyName : c < 20 ? r.Between(200, kMaxKeyName) : r.Between(0, 20) + static_cast<int>(tag.size());
     std::string name;
@@ -80,7 +83,10 @@ std::string RandomName(Random& r, int index) {
         if (name.front() != '#') name.front() = ' ';
         if (name.back() != '#') name.back() = ' ';
     }
-    if (r.Chance(2)) name.insert(name.find('#') + tag.size(), ",");
+    if (r.Chance(2)) {
+        name.insert(name.find('#') + tag.size(), 1, ',');
+        name.resize(std::min(name.size(), static_cast<size_t>(kMaxKeyName)));
+    }
     return name;
 }
 
@@ -143,7 +149,8 @@ void MakeWellFormed(Random& r, FuzzRecord& record, int index, const Date& today)
     std::string days;
     for (int d = 6; d >= 0; --d) {
         if (d == weekday ? !includesToday : r.Chance(60)) continue;
-        days += (days.empty() ? "" : ",") + std::string(kWeekdays[d]);
+        if (!days.empty()) days += ',';
+        days += kWeekdays[d];
     }
     record.values[store::kDaysOfTheWeek] = Text(days);
     if (r.Chance(50)) record.values[store::kLastRan] = JunkValue(r);
