@@ -33,7 +33,7 @@ DateTime PickerTime(const std::string& stored, const DateTime& now) {
 std::string TaskCommands::ChosenTaskName() const {
     int row = host_.grid.Row();
     if (row < 1 || row >= host_.grid.Rows()) return {};
-    return host_.grid.TrimmedText(row, task_grid::kNameCol);
+    return task_grid::TaskNameAt(host_.grid, row);
 }
 
 void TaskCommands::ShowEditor(frmNew& form) {

@@ -65,6 +65,13 @@ TEST_F(CommandsTest, DeleteAsksAndKeepsTheTaskOnNoAndNothingActsWithoutAChosenRo
     EXPECT_EQ(static_cast<UINT>(MB_YESNO), prompts.asked[0].style);
     EXPECT_EQ("Vantro 1.5", prompts.asked[0].title);
     EXPECT_TRUE(TaskExists("Backup"));
+    // Another writer's name with blanks at its ends is its own task, not Backup.
+    AddTask({.name = " Backup ", .location = "C:\\other.exe"});
+    tasks.LoadTaskGrid();
+    Choose(" Backup ");
+    commands.mnuDelete_Click();
+    EXPECT_FALSE(TaskExists(" Backup "));
+    EXPECT_TRUE(TaskExists("Backup"));
     Choose("Backup");
     commands.mnuDelete_Click();
     EXPECT_FALSE(TaskExists("Backup"));
