@@ -17,7 +17,6 @@
 namespace {
 
 constexpr size_t kMaxFaults = 20;
-constexpr const char* kEditorArgument = " Message.txt";
 
 // Records what was started; a message task is known by the text it left in message.txt.
 class FuzzLauncher final : public Launcher {
@@ -26,7 +25,8 @@ public:
     std::vector<std::string> started;
 
     DWORD StartProcess(const std::string& commandLine, int) override {
-        if (commandLine != editor_ + kEditorArgument) {
+        // The message editor is started with the message file after its own path.
+        if (!commandLine.starts_with(editor_ + " ")) {
             started.push_back(commandLine);
             return ERROR_SUCCESS;
         }
