@@ -44,7 +44,10 @@ protected:
 
 TEST_F(CloseMessageTest, OnlyOkClosesItAndShowAgainIsWrittenAtOnceThenFOrFEndsWithoutIt) {
     AddTrayIcon(owner, LoadIconA(nullptr, IDI_APPLICATION), "Vantro");
-    NOTIFYICONDATAA icon{sizeof icon, owner, kTrayIconId};
+    NOTIFYICONDATAA icon{};
+    icon.cbSize = sizeof icon;
+    icon.hWnd = owner;
+    icon.uID = kTrayIconId;
     auto tray = [&] { return Shell_NotifyIconA(NIM_MODIFY, &icon) ? "in the tray" : "gone"; };
     std::string seen = tray();
     ASSERT_TRUE(ShowNotice([&](HWND notice) {  // no value yet
