@@ -24,11 +24,6 @@ constexpr Utility kUtilities[] = {
 
 }  // namespace
 
-bool FileIsThere(const std::string& fileName) {
-    DWORD attributes = GetFileAttributesA(fileName.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 std::vector<std::string> DetectUtilities(UtilityPaths& paths, const FileTest& fileExists) {
     std::vector<std::string> found;
     for (const Utility& u : kUtilities) {

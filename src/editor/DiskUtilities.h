@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/IsFile.h"
+
 // The utilities' command paths as the last editor found them; the main window keeps
 // them for the program's life. A utility not found leaves its path as it was.
 struct UtilityPaths {
@@ -12,11 +14,10 @@ struct UtilityPaths {
 };
 
 using FileTest = std::function<bool(const std::string& fileName)>;
-bool FileIsThere(const std::string& fileName);
 
 // Looks for the utilities in list order; keeps the path of each one found and returns
 // the list entries of those found.
-std::vector<std::string> DetectUtilities(UtilityPaths& paths, const FileTest& fileExists = FileIsThere);
+std::vector<std::string> DetectUtilities(UtilityPaths& paths, const FileTest& fileExists = IsFile);
 // The kept path of the utility whose list entry is exactly this text; empty for any
 // other text.
 std::string UtilityPathFor(const UtilityPaths& paths, const std::string& entry);

@@ -37,7 +37,7 @@ public:
     const std::string& MessageName() const { return strMessageName_; }
 
     // Where the editor looks for files (utilities, message editors); tests replace it.
-    FileTest fileExists = FileIsThere;
+    FileTest fileExists = IsFile;
 
 private:
     bool EditorAlreadyOpen() const;

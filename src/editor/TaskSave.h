@@ -28,7 +28,7 @@ struct SaveSetting {
     std::string driveList;    // "C: D:", appended after a utility's switch
     std::string messageName;  // proposed as a message's name
     FileChooser& cmd;         // the dialog's file chooser, for the editor choice
-    FileTest fileExists = FileIsThere;
+    FileTest fileExists = IsFile;
 };
 
 struct SaveOutcome {

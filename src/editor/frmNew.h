@@ -16,7 +16,7 @@ struct EditorSetting {
     UtilityPaths& utilities;      // kept by the main window; the load step fills them
     std::string driveList;        // "C: D:"
     std::string messageName;      // proposed as a message's name
-    FileTest fileExists = FileIsThere;
+    FileTest fileExists = IsFile;
 };
 
 class frmNew final : public ui::Form {
