@@ -33,12 +33,21 @@ ScratchRegistry::ScratchRegistry() : path_(std::string(kScratchParent) + "\\" + 
                                   KEY_ALL_ACCESS, nullptr, scratch_.put(), nullptr);
     if (status == ERROR_SUCCESS) status = RegOverridePredefKey(HKEY_LOCAL_MACHINE, scratch_.get());
     if (status != ERROR_SUCCESS) ADD_FAILURE() << "cannot redirect HKEY_LOCAL_MACHINE to " << path_ << ": " << status;
+    const std::string userPath = path_ + "-user";
+    RegDeleteTreeA(HKEY_CURRENT_USER, userPath.c_str());
+    status = RegCreateKeyExA(HKEY_CURRENT_USER, userPath.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                             KEY_ALL_ACCESS, nullptr, user_.put(), nullptr);
+    if (status == ERROR_SUCCESS) status = RegOverridePredefKey(HKEY_CURRENT_USER, user_.get());
+    if (status != ERROR_SUCCESS) ADD_FAILURE() << "cannot redirect HKEY_CURRENT_USER to " << userPath << ": " << status;
 }
 
 ScratchRegistry::~ScratchRegistry() {
+    RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
     RegOverridePredefKey(HKEY_LOCAL_MACHINE, nullptr);
     scratch_.reset();
+    user_.reset();
     RegDeleteTreeA(HKEY_CURRENT_USER, path_.c_str());
+    RegDeleteTreeA(HKEY_CURRENT_USER, (path_ + "-user").c_str());
     RegDeleteKeyA(HKEY_CURRENT_USER, kScratchParent);  // only goes once no other scratch key is left
 }
 

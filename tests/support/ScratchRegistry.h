@@ -7,8 +7,9 @@
 
 #include "platform/UniqueHandle.h"
 
-// Sends HKEY_LOCAL_MACHINE to a fresh scratch key under HKEY_CURRENT_USER for the life
-// of the object; the code under test still passes HKEY_LOCAL_MACHINE.
+// Sends HKEY_LOCAL_MACHINE and HKEY_CURRENT_USER to two fresh scratch keys under the
+// real HKEY_CURRENT_USER for the life of the object; the code under test still passes
+// the predefined keys, and never sees the prefix's own stores.
 class ScratchRegistry {
 public:
     ScratchRegistry();
@@ -19,6 +20,7 @@ public:
 private:
     std::string path_;
     UniqueHKey scratch_;
+    UniqueHKey user_;  // the stand-in for HKEY_CURRENT_USER, at path_ + "-user"
 };
 
 // Keys under HKEY_LOCAL_MACHINE that every user, administrators included, may only
