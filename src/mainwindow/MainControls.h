@@ -33,6 +33,7 @@ struct MainControls {
     ui::MenuItem& mnuOptions;
     ui::MenuItem& mnuRunOnStart;
     ui::MenuItem& mnuRemoteConnection;
+    ui::MenuItem& mnuRunMissed;
     ui::MenuItem& mnuSystemTray;
     ui::MenuItem& mnuRestore;
     ui::MenuItem& mnuHellp;

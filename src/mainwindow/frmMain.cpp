@@ -15,6 +15,7 @@
 #include "remote/OLEConnection.h"
 #include "store/CrashFlag.h"
 #include "store/FixRegistry.h"
+#include "store/MissedRunSettings.h"
 #include "store/RegistrySets.h"
 #include "store/StoreAccess.h"
 #include "store/StoreLayout.h"
@@ -39,6 +40,11 @@ constexpr const char* kAlreadyRunning =
     "Vantro is already running.  Please look in the bottom right hand corner to see what looks "
     "like a wrench.  If this is not the case then click retry to override.";
 constexpr const char* kRemoveDiscs = "Please remove all CD's or Floppy diskettes.  Then click OK!";
+
+bool IsResume(WPARAM powerEvent) {
+    return powerEvent == PBT_APMRESUMEAUTOMATIC || powerEvent == PBT_APMRESUMESUSPEND ||
+           powerEvent == PBT_APMRESUMECRITICAL;
+}
 
 }  // namespace
 
@@ -103,6 +109,7 @@ void frmMain::BindMenuCommands() {
     OnMenu("mnuAbout", [this] { mnuAbout_Click(); });
     OnMenu("mnuRunOnStart", [this] { mnuRunOnStart_Click(c_.mnuRunOnStart, ctx_, hwnd()); });
     OnMenu("mnuRemoteConnection", [this] { ShowRemoteSettings(ctx_, remote_, hwnd()); });
+    OnMenu("mnuRunMissed", [this] { mnuRunMissed_Click(); });
 }
 
 bool frmMain::Load() { return Create() && !ended_; }
@@ -144,6 +151,8 @@ void frmMain::Form_Load() {
     ReflectRunEntry(c_.mnuRunOnStart, ctx_.app);
     SetCaption(ProgramTitle());
     tasks_.LoadTaskGrid();
+    c_.mnuRunMissed.SetChecked(store::ReadRunMissed());
+    scheduler_.CatchUp();
     InstallLauncher(ctx_.app);
     CheckDriveList();
 
@@ -214,6 +223,11 @@ void frmMain::mnuAbout_Click() {
     about.ShowModal(hwnd());
 }
 
+void frmMain::mnuRunMissed_Click() {
+    bool on = !c_.mnuRunMissed.Checked();
+    if (store::WriteRunMissed(on) == ERROR_SUCCESS) c_.mnuRunMissed.SetChecked(on);
+}
+
 bool frmMain::QueryUnload(ui::UnloadMode mode) {
     if (mode == ui::UnloadMode::ControlMenu) {
         // The close box only puts the program away into the tray.
@@ -259,6 +273,8 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         OnTrayMessage(LOWORD(lParam));
         return 0;
     }
+    // A timer armed before a sleep or a clock change would fire at the wrong moment.
+    if (message == WM_TIMECHANGE || (message == WM_POWERBROADCAST && IsResume(wParam))) scheduler_.ClockMoved();
     if (message == TaskbarCreatedMessage() && message != 0) {
         AddTrayIcon(hwnd(), icon_.get(), Caption());
         return 0;

@@ -42,6 +42,8 @@ public:
     void mnuRestore_Click();
     void mnuHelpHelp_Click();
     void mnuAbout_Click();
+    // Options > Run Missed Tasks: switches running missed tasks late on or off for this user.
+    void mnuRunMissed_Click();
     void HideToTray();
 
 protected:

@@ -67,6 +67,8 @@ std::string ClockText(const DateTime& t) { return MonthDay(t.date()) + " - " + T
 
 std::string LaunchStamp(const DateTime& t) { return "On " + ShortDate(t.date()) + " at " + LongTime(t); }
 
+std::string MinuteText(const DateTime& t) { return DateMMDDYYYY(t.date()) + " " + TimeHHMMAmPm(t); }
+
 int Weekday(const Date& d) {
     // Sakamoto's method: January and February count as months of the previous year.
     static constexpr int kMonthOffset[] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
@@ -130,6 +132,15 @@ std::optional<DateTime> ParseTime(std::string_view text) {
     t.minute = *minute;
     t.second = *second;
     return t;
+}
+
+std::optional<DateTime> ParseMinuteText(std::string_view text) {
+    size_t blank = text.find(' ');
+    if (blank == std::string_view::npos) return std::nullopt;
+    std::optional<Date> date = ParseDate(text.substr(0, blank));
+    std::optional<DateTime> time = ParseTime(text.substr(blank + 1));
+    if (!date || !time) return std::nullopt;
+    return DateTime{date->year, date->month, date->day, time->hour, time->minute, 0, 0};
 }
 
 int NextMinuteInterval(const DateTime& now) {

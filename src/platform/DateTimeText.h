@@ -19,6 +19,7 @@ std::string MonthDay(const Date& d);              // Dec 04
 std::string WeekdayAbbrev(const Date& d);         // Sun .. Sat
 std::string ClockText(const DateTime& t);         // Dec 04 - 07:05 PM
 std::string LaunchStamp(const DateTime& t);       // On 12/4/98 at 7:05:23 PM
+std::string MinuteText(const DateTime& t);        // 12/04/1998 07:05 PM
 int Weekday(const Date& d);                       // 0 = Sunday .. 6 = Saturday
 bool IsValidDate(const Date& d);
 
@@ -31,6 +32,10 @@ std::optional<Date> ParseDate(std::string_view text);
 // allowed) on the 12-hour clock, or nothing more on the 24-hour clock. Only the hour,
 // minute and second of the result are set. Nothing when it is not a real time.
 std::optional<DateTime> ParseTime(std::string_view text);
+
+// Reads a MinuteText back: a date, one blank, a time of day. Nothing when either
+// part is not real.
+std::optional<DateTime> ParseMinuteText(std::string_view text);
 
 // Milliseconds to the start of the next minute, from 60000 (at 0.000 seconds) down
 // to 1 (at 59.999).

@@ -14,13 +14,17 @@ constexpr size_t kShortDate = 8;    // 12/04/98
 constexpr size_t kAtLength = 4;     // " at "
 constexpr size_t kTimeLength = 8;   // 07:05 PM
 
+// A start text's date is long or short; its time follows it and " at ".
+bool HasLongDate(std::string_view start) { return datetext::ParseDate(start.substr(0, kLongDate)).has_value(); }
+size_t TimeOffset(bool longForm) { return (longForm ? kLongDate : kShortDate) + kAtLength; }
+
 }  // namespace
 
 bool IsDueNow(const TaskRow& row, const DateTime& now) {
     if (!row.pausedMark.empty() && row.pausedMark.front() == 'P') return false;
 
     std::string_view start = row.start;
-    bool longForm = datetext::ParseDate(start.substr(0, kLongDate)).has_value();
+    bool longForm = HasLongDate(start);
     size_t dateLength = longForm ? kLongDate : kShortDate;
     std::optional<Date> startDate = datetext::ParseDate(start.substr(0, dateLength));
     // Today is read back in the stored date's own form, so a two-digit year goes
@@ -30,9 +34,16 @@ bool IsDueNow(const TaskRow& row, const DateTime& now) {
         datetext::ParseDate(longForm ? datetext::DateMMDDYYYY(today) : datetext::DateMMDDYY(today));
     if (!startDate || !todayRead || *startDate > *todayRead) return false;
 
-    size_t timeAt = dateLength + kAtLength;
+    size_t timeAt = TimeOffset(longForm);
     return start.size() >= timeAt + kTimeLength &&
            start.substr(timeAt, kTimeLength) == datetext::TimeHHMMAmPm(now);
+}
+
+std::optional<DateTime> StartTimeOfDay(const TaskRow& row) {
+    std::string_view start = row.start;
+    size_t timeAt = TimeOffset(HasLongDate(start));
+    if (start.size() < timeAt + kTimeLength) return std::nullopt;
+    return datetext::ParseTime(start.substr(timeAt, kTimeLength));
 }
 
 TaskKind KindOf(const std::string& location) {

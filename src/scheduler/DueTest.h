@@ -1,6 +1,7 @@
 #pragma once
 // Whether a task row of the grid falls due in a given minute, and what kind of task
 // it is. Works on the row's texts alone: no store, no <windows.h>.
+#include <optional>
 #include <string>
 
 #include "platform/DateTime.h"
@@ -21,6 +22,9 @@ enum class TaskKind { Message, Program, NotLaunchable };
 // Not paused, started on or before today, and its time is this very minute. A row
 // whose date cannot be read is never due.
 bool IsDueNow(const TaskRow& row, const DateTime& now);
+
+// The time of day of the row's start (hour and minute); nothing when unreadable.
+std::optional<DateTime> StartTimeOfDay(const TaskRow& row);
 
 // "MSG:..." is a message; a path with a drive letter, quoted or not, is a program.
 TaskKind KindOf(const std::string& location);

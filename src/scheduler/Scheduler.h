@@ -3,12 +3,14 @@
 // launch operations, the clock and refresh tick, and the pause and halt commands.
 // The main window routes its timers and menu commands to these handlers.
 #include <string>
+#include <vector>
 
 #include "app/AppContext.h"
 #include "platform/ErrorText.h"
 #include "scheduler/DueTest.h"
 #include "scheduler/LaunchBoxes.h"
 #include "scheduler/LaunchedMinutes.h"
+#include "scheduler/MissedRuns.h"
 #include "scheduler/SchedulerView.h"
 #include "scheduler/ShellOpen.h"
 #include "scheduler/TickTiming.h"
@@ -26,6 +28,13 @@ public:
     // The task list has been rebuilt: times the next tick, and starts the tick again
     // when tasks have come after it stopped on an empty list (a halt stays a halt).
     void TaskListRebuilt();
+    // Start-up, resume and a clock set forward: the minutes since "Last Scan" that no
+    // tick will scan. With "Run Missed" on, each task due in them runs once, in the order
+    // of its minute; with it off, the status line tells how many were missed.
+    void CatchUp();
+    // Resume from sleep or a change of the clock: catches up, then times the next tick
+    // from the clock as it is now rather than from a timer armed before.
+    void ClockMoved();
 
     // Starts the command line (the shell opens it when it cannot be started), stamps
     // "Last Ran" and the status line; a run-once task is deleted afterwards. When
@@ -42,6 +51,15 @@ private:
     void ScanTaskRows(const DateTime& now);
     void LaunchIfDue(const due::TaskRow& task, const DateTime& now);
     due::TaskRow ReadTaskRow(int row) const;
+    // Every launch of the tick and of the catch-up starts here.
+    void LaunchTask(const due::TaskRow& task, bool runOnce);
+
+    struct MissedRuns {
+        std::vector<missed::MissedRun> late;  // in the order of their minutes
+        int tooOld = 0;       // tasks with runs missed more than a week ago too
+        int missedTasks = 0;  // tasks with any run missed
+    };
+    MissedRuns FindMissedRuns(const DateTime& lastScan, const DateTime& through, const DateTime& oldest) const;
 
     void StartTick();
     void ArmTick();

@@ -3,6 +3,7 @@
 
 #include "app/ProgramName.h"
 #include "scheduler/Scheduler.h"
+#include "store/MissedRunSettings.h"
 #include "store/RegistrySets.h"
 #include "store/StoreLayout.h"
 #include "store/TaskRecord.h"
@@ -11,8 +12,9 @@ using namespace task_grid;
 
 namespace {
 
-// A status line that begins so stays until a later launch replaces it.
-constexpr std::string_view kKeptStatus = "LAST PROGRAM";
+// A status line that begins so stays until a later launch replaces it: a program's
+// launch, and what ran late or was missed.
+constexpr std::string_view kKeptStatus[] = {"LAST PROGRAM", "RAN LATE", "MISSED"};
 
 }  // namespace
 
@@ -21,14 +23,19 @@ void Scheduler::Timer2_Timer() {
     if (c_.grdProgram.Rows() < 2) c_.Timer2.SetEnabled(false);
     KeepStatusLine();
     DateTime now = ctx_.clock.Now();
-    if (timing_.BeginScan(now)) ScanTaskRows(now);
+    if (timing_.BeginScan(now)) {
+        ScanTaskRows(now);
+        store::WriteLastScan(now);
+    }
     ArmTick();
 }
 
 void Scheduler::KeepStatusLine() {
-    std::string head = c_.txtStatus.Text().substr(0, kKeptStatus.size());
-    for (char& ch : head) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-    if (head != kKeptStatus) c_.txtStatus.SetText(ProgramName(ctx_.app));
+    std::string text = c_.txtStatus.Text();
+    for (char& ch : text) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+    for (std::string_view kept : kKeptStatus)
+        if (text.starts_with(kept)) return;
+    c_.txtStatus.SetText(ProgramName(ctx_.app));
 }
 
 void Scheduler::ScanTaskRows(const DateTime& now) {
@@ -62,7 +69,11 @@ void Scheduler::LaunchIfDue(const due::TaskRow& task, const DateTime& now) {
     bool runOnce = store::ReadTask(task.name).runOnce;
     if (!runOnce && !due::RunsToday(task.days, now.date())) return;
     launched_.Remember(task.name, now);
-    if (kind == due::TaskKind::Message) {
+    LaunchTask(task, runOnce);
+}
+
+void Scheduler::LaunchTask(const due::TaskRow& task, bool runOnce) {
+    if (due::KindOf(task.location) == due::TaskKind::Message) {
         std::string messageApp = ReadKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kMessageApp).AsText();
         RunMessageTask(task.name, task.location, messageApp, runOnce);
     } else {

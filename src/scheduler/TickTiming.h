@@ -16,6 +16,8 @@ public:
     void Start(const DateTime& now);
     // Whether a tick at now scans: its minute has not been scanned yet. Marks it.
     bool BeginScan(const DateTime& now);
+    // Whether now's minute counts as scanned (or, at the start, as missed).
+    bool Scanned(const DateTime& now) const { return scanned_ == StartOfMinute(now); }
     // Milliseconds to the next tick: at once while now's minute waits for its scan,
     // else to the start of the next minute.
     int Interval(const DateTime& now) const;

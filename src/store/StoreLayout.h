@@ -26,6 +26,9 @@ inline constexpr const char* kAutoDial = "AutoDial";
 inline constexpr const char* kNetworked = "Networked";
 inline constexpr const char* kRemoteIP = "RemoteIP";
 inline constexpr const char* kDUNNum = "DUNNum";
+// Settings in the program key of the user's own store (HKEY_CURRENT_USER).
+inline constexpr const char* kRunMissed = "Run Missed";
+inline constexpr const char* kLastScan = "Last Scan";  // the minute the tick last scanned
 
 // In the tasks key: raised by others to ask for a grid rebuild.
 inline constexpr const char* kUpdate = "Update";
