@@ -1,0 +1,88 @@
+#include <memory>
+
+#include <windows.h>
+
+#include "mainwindow/frmMain.h"
+#include "support/VantroTest.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// The real main window with its real timers, while the clock double jumps.
+class ClockMoveTest : public VantroTest {
+protected:
+    ClockMoveTest() {
+        CreateKey(HKEY_LOCAL_MACHINE, store::kTasksKey);
+        WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kDrives, RegValue::Text("C: "), REG_SZ);
+    }
+    frmMain& Start() {
+        window = std::make_unique<frmMain>(context);
+        window->Load();
+        return *window;
+    }
+    // The clock is set, the system tells the window, and its message loop runs a moment.
+    void Jump(const DateTime& to, UINT message, WPARAM wParam) {
+        clock.Set(to);
+        SendMessageA(window->hwnd(), message, wParam, 0);
+        SchedulerTestLoop();
+    }
+    static void SchedulerTestLoop() {
+        MSG msg;
+        for (DWORD until = GetTickCount() + 300; static_cast<LONG>(until - GetTickCount()) > 0; Sleep(5))
+            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    }
+    std::vector<std::string> Started() const {
+        std::vector<std::string> lines;
+        for (const auto& launch : launcher.launches) lines.push_back(launch.commandLine);
+        return lines;
+    }
+    int TickInterval() { return window->Controls().Timer2.Interval(); }
+
+    std::unique_ptr<frmMain> window;
+};
+
+TEST_F(ClockMoveTest, ResumeAndClockChangesRearmForTheNextMinuteAndNeverLaunchTwice) {
+    for (const char* time : {"10:00 AM", "12:00 PM"})
+        AddTask({.name = time, .location = std::string("C:\\") + time[1] + ".exe", .startTime = time, .days = "Fri"});
+    CreateKey(HKEY_CURRENT_USER, store::kProgramKey);
+    WriteKeyValue(HKEY_CURRENT_USER, store::kProgramKey, store::kRunMissed, RegValue::Boolean(true), REG_DWORD);
+    clock.Set({1998, 12, 4, 9, 0, 20, 0});
+    Start();
+    EXPECT_EQ(TickInterval(), 40000);
+
+    // Asleep from 09:00 to 11:00: the 10:00 task runs late at once.
+    Jump({1998, 12, 4, 11, 0, 30, 0}, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC);
+    EXPECT_EQ(Started(), Lines{"C:\\0.exe"});
+    EXPECT_EQ(TickInterval(), 30000);
+
+    // Set back an hour: 10:00 comes round again, and its task stays launched once.
+    Jump({1998, 12, 4, 10, 0, 10, 0}, WM_TIMECHANGE, 0);
+    EXPECT_EQ(TickInterval(), 50000);
+    clock.Set({1998, 12, 4, 10, 1, 0, 0});
+    window->Controls().Timer2.Fire();
+    EXPECT_EQ(Started(), Lines{"C:\\0.exe"});
+
+    // Set forward past noon: a gap like a sleep.
+    Jump({1998, 12, 4, 12, 30, 5, 250}, WM_TIMECHANGE, 0);
+    EXPECT_EQ(Started(), (Lines{"C:\\0.exe", "C:\\2.exe"}));
+    EXPECT_EQ(TickInterval(), 54750);
+}
+
+TEST_F(ClockMoveTest, RunMissedTasksIsTheUsersCheckedChoiceKeptInTheirStore) {
+    auto runMissed = [] { return ReadKeyValue(HKEY_CURRENT_USER, store::kProgramKey, store::kRunMissed); };
+    const ui::MenuItem& item = Start().Controls().mnuRunMissed;
+    EXPECT_FALSE(item.Checked());
+    for (bool on : {true, false}) {
+        SendMessageA(window->hwnd(), WM_COMMAND, MAKEWPARAM(item.Id(), 0), 0);
+        EXPECT_EQ(on, item.Checked());
+        EXPECT_EQ(on, runMissed().IsTrue());
+        EXPECT_FALSE(runMissed().IsEmpty());
+    }
+    EXPECT_TRUE(ReadKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kRunMissed).IsEmpty()) << "per user";
+    WriteKeyValue(HKEY_CURRENT_USER, store::kProgramKey, store::kRunMissed, RegValue::Boolean(true), REG_DWORD);
+    window.reset();
+    EXPECT_TRUE(Start().Controls().mnuRunMissed.Checked());
+}
+
+}  // namespace
