@@ -70,7 +70,7 @@ std::string RanLateStatus(const std::vector<MissedRun>& ran, int tooOld) {
 }
 
 std::string MissedStatus(int missedCount) {
-    return "Missed: " + Tasks(missedCount) + " did not run at their time (Options > Run Missed Tasks)";
+    return "Missed: " + Tasks(missedCount) + " not run at the time set (Options > Run Missed Tasks runs them late)";
 }
 
 }  // namespace missed

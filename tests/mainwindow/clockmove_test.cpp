@@ -10,10 +10,9 @@ namespace {
 using Lines = std::vector<std::string>;
 
 // The real main window with its real timers, while the clock double jumps.
-class ClockMoveTest : public VantroTest {
+class ClockMoveTest : public SchedulerTest {
 protected:
     ClockMoveTest() {
-        CreateKey(HKEY_LOCAL_MACHINE, store::kTasksKey);
         WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kDrives, RegValue::Text("C: "), REG_SZ);
     }
     frmMain& Start() {
@@ -25,17 +24,7 @@ protected:
     void Jump(const DateTime& to, UINT message, WPARAM wParam) {
         clock.Set(to);
         SendMessageA(window->hwnd(), message, wParam, 0);
-        SchedulerTestLoop();
-    }
-    static void SchedulerTestLoop() {
-        MSG msg;
-        for (DWORD until = GetTickCount() + 300; static_cast<LONG>(until - GetTickCount()) > 0; Sleep(5))
-            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-    }
-    std::vector<std::string> Started() const {
-        std::vector<std::string> lines;
-        for (const auto& launch : launcher.launches) lines.push_back(launch.commandLine);
-        return lines;
+        RunMessageLoop(300);
     }
     int TickInterval() { return window->Controls().Timer2.Interval(); }
 
