@@ -30,11 +30,12 @@ public:
     // Starts the command line (the shell opens it when it cannot be started), stamps
     // "Last Ran" and the status line; a run-once task is deleted afterwards. When
     // neither could start it, a box tells why and the task counts as not run.
-    void RunProgramTask(const std::string& name, const std::string& commandLine, bool runOnce);
-    // Puts the text after "MSG:" into message.txt and opens it with messageApp; reports
+    void RunProgramTask(store::Store store, const std::string& name, const std::string& commandLine, bool runOnce);
+    // Puts the text after "MSG:" into message.txt in the user's data folder and opens it
+    // with messageApp; reports
     // a failure in a box. A run-once task is deleted afterwards, error or not.
     // Every box of a launch is shown once the tick or command has returned.
-    void RunMessageTask(const std::string& name, const std::string& location,
+    void RunMessageTask(store::Store store, const std::string& name, const std::string& location,
                         const std::string& messageApp, bool runOnce);
 
 private:
@@ -49,7 +50,8 @@ private:
     // The start's error when neither the start nor the shell could open the line.
     ErrorInfo StartWithFallback(const std::string& commandLine, int showCommand);
     void ReportNotStarted(const ErrorInfo& error);
-    void StampLaunch(const std::string& name, const DateTime& now);
+    // Every launch stamp goes through here, into the store the task came from.
+    void StampLaunch(store::Store store, const std::string& name, const DateTime& now);
     void SetStatus(const char* what, const std::string& name, const DateTime& now);
 
     void SetPaused(bool paused);

@@ -5,6 +5,7 @@
 #include "scheduler/Scheduler.h"
 #include "store/RegistrySets.h"
 #include "store/StoreLayout.h"
+#include "store/Stores.h"
 #include "store/TaskRecord.h"
 
 using namespace task_grid;
@@ -37,8 +38,9 @@ void Scheduler::ScanTaskRows(const DateTime& now) {
     // it move up into its place, so the scan stays there. The row count is read afresh.
     for (int row = 1; row < grid.Rows();) {
         due::TaskRow task = ReadTaskRow(row);
+        store::Store store = StoreOfCell(task.pausedMark);
         LaunchIfDue(task, now);
-        if (TaskNameAt(grid, row) == task.name) ++row;
+        if (TaskNameAt(grid, row) == task.name && StoreAt(grid, row) == store) ++row;
     }
 }
 
@@ -50,22 +52,25 @@ due::TaskRow Scheduler::ReadTaskRow(int row) const {
 }
 
 void Scheduler::LaunchIfDue(const due::TaskRow& task, const DateTime& now) {
-    if (!due::IsDueNow(task, now) || launched_.Contains(task.name, now)) return;
+    store::Store store = StoreOfCell(task.pausedMark);
+    // Tasks of the same name in both stores are two tasks.
+    const std::string launchKey = (store == store::Store::Machine ? "machine\\" : "user\\") + task.name;
+    if (!due::IsDueNow(task, now) || launched_.Contains(launchKey, now)) return;
 
     due::TaskKind kind = due::KindOf(task.location);
     if (kind == due::TaskKind::NotLaunchable) {
-        launched_.Remember(task.name, now);
+        launched_.Remember(launchKey, now);
         boxes_.Add("Error trying to launch " + task.name + " on " + task.start, ctx_.app.Title());
         return;
     }
 
-    bool runOnce = store::ReadTask(task.name).runOnce;
+    bool runOnce = store::ReadTask(store, task.name).runOnce;
     if (!runOnce && !due::RunsToday(task.days, now.date())) return;
-    launched_.Remember(task.name, now);
+    launched_.Remember(launchKey, now);
     if (kind == due::TaskKind::Message) {
-        std::string messageApp = ReadKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kMessageApp).AsText();
-        RunMessageTask(task.name, task.location, messageApp, runOnce);
+        std::string messageApp = store::ReadSetting(store::kMessageApp).AsText();
+        RunMessageTask(store, task.name, task.location, messageApp, runOnce);
     } else {
-        RunProgramTask(task.name, task.location, runOnce);
+        RunProgramTask(store, task.name, task.location, runOnce);
     }
 }

@@ -63,7 +63,7 @@ TEST_F(CloseMessageTest, OnlyOkClosesItAndShowAgainIsWrittenAtOnceThenFOrFEndsWi
             seen += "; " + Setting(store::kProgramKey, store::kShowCloseWindows).AsText();
         }
     }));
-    EXPECT_EQ("in the tray; gone; Vantro 1.5; ticked; open; F; T", seen);
+    EXPECT_EQ("in the tray; gone; Vantro 1.6; ticked; open; F; T", seen);
 
     for (auto [value, shown] : {std::pair{"T", true}, {"f", false}, {"F", false}}) {
         SCOPED_TRACE(value);

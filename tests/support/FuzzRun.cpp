@@ -77,6 +77,7 @@ public:
     FuzzRun(uint32_t seed, int recordCount)
         : fuzz_(MakeFuzzStore(seed, recordCount)), launcher_(folder_.Path(), fuzz_.messageApp) {
         app_.SetPath(folder_.Path());
+        app_.SetDataFolder(folder_.Path());
         clock_.Set(fuzz_.day);
         report_.records = recordCount;
     }
