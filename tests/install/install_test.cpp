@@ -145,7 +145,7 @@ TEST(Uninstalled, EverythingIsGoneButTheTaskList) {
     EXPECT_TRUE(RunValue().IsEmpty());
     EXPECT_FALSE(FileExists(LauncherCopy()));
 
-    EXPECT_EQ((std::vector<std::string>{"Old", "Backup"}), ListSubKeys(kRoot, store::kTasksKey));
+    EXPECT_EQ((std::vector<std::string>{"Backup", "Old"}), ListSubKeys(kRoot, store::kTasksKey));
     EXPECT_EQ(std::vector<std::string>{"Mine"}, ListSubKeys(HKEY_CURRENT_USER, store::kTasksKey));
     // Ended through its orderly exit, not killed; the close notice's setting is as it was.
     EXPECT_EQ(RegValue::Integer(0), ReadKeyValue(kRoot, store::kProgramKey, store::kRunning));
