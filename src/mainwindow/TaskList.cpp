@@ -28,7 +28,8 @@ SchedulerView SchedulerViewOf(MainControls& c, TaskList& tasks) {
             [&c] {
                 if (c.MinimizeWindow) c.MinimizeWindow();
             },
-            [&tasks] { tasks.LoadTaskGrid(); }, [&tasks](store::Store store, const std::string& name) { tasks.DeleteTask(store, name); }};
+            [&tasks] { tasks.LoadTaskGrid(); },
+            [&tasks](store::Store store, const std::string& name) { tasks.DeleteTask(store, name); }};
 }
 
 void TaskList::LoadTaskGrid() {

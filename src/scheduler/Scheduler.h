@@ -32,8 +32,8 @@ public:
     // neither could start it, a box tells why and the task counts as not run.
     void RunProgramTask(store::Store store, const std::string& name, const std::string& commandLine, bool runOnce);
     // Puts the text after "MSG:" into message.txt in the user's data folder and opens it
-    // with messageApp; reports
-    // a failure in a box. A run-once task is deleted afterwards, error or not.
+    // with messageApp; reports a failure in a box. A run-once task is deleted
+    // afterwards, error or not.
     // Every box of a launch is shown once the tick or command has returned.
     void RunMessageTask(store::Store store, const std::string& name, const std::string& location,
                         const std::string& messageApp, bool runOnce);
