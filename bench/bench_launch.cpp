@@ -72,7 +72,7 @@ std::vector<std::string> ScheduleProbes(const std::string& folder, int count) {
     std::vector<std::string> files;
     for (int i = 1; i <= count; ++i, due.AddMinutes(1)) {
         files.push_back(folder + "\\probe" + std::to_string(i) + ".txt");
-        store::WriteTask({.name = "Probe " + std::to_string(i),
+        store::WriteTask(store::Store::Machine, {.name = "Probe " + std::to_string(i),
                           .location = probe + " \"" + files.back() + '"',
                           .startDate = datetext::DateMMDDYYYY(due.now.date()),
                           .startTime = datetext::TimeHHMMAmPm(due.now),

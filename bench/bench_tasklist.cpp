@@ -46,9 +46,9 @@ void FillStore(int count) {
     CreateKey(HKEY_LOCAL_MACHINE, store::kTasksKey);
     for (int i = 0; i < count; ++i) {
         const std::string name = "Task " + std::to_string(i);
-        store::WriteTask({.name = name, .location = "C:\\bin\\job.exe /n " + std::to_string(i),
+        store::WriteTask(store::Store::Machine, {.name = name, .location = "C:\\bin\\job.exe /n " + std::to_string(i),
                           .startDate = "12/04/1998", .startTime = "07:05 PM", .days = "Fri,Wed,Mon"});
-        store::WriteTaskPaused(name, i % 10 == 0);
+        store::WriteTaskPaused(store::Store::Machine, name, i % 10 == 0);
     }
 }
 

@@ -1,5 +1,5 @@
 ; Vantro's Windows installer: built by scripts/package.sh with makensis.
-;   makensis -DVERSION=1.5.0 -DBIN=<folder with Vantro.exe> -DOUTFILE=<setup.exe> Vantro.nsi
+;   makensis -DVERSION=1.6.0 -DBIN=<folder with Vantro.exe> -DOUTFILE=<setup.exe> Vantro.nsi
 ; Command line of the built setup: /S installs silently; /StartWithWindows also makes
 ; Vantro start at log-on. The uninstaller takes /S too (the task list is then kept).
 Unicode true
@@ -18,17 +18,19 @@ Target amd64-unicode
 !define TASKS_KEY "SOFTWARE\Halvern\Vantro\Tasks"
 !define RUN_KEY "SOFTWARE\Microsoft\Windows\CurrentVersion\Run"
 !define UNINST_KEY "SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\Vantro"
-; The same security Vantro itself gives its store when started as administrator:
-; full control for the system and administrators, read and write for Users (S-1-5-32-545,
-; named by its well-known SID so that a localised Windows finds it too).
-!define STORE_SECURITY "D:P(A;CI;KA;;;SY)(A;CI;KA;;;BA)(A;CI;KRKWSD;;;BU)"
-; Users may change files in the program folder (Vantro writes message.txt there);
-; the folder keeps what it inherits from Program Files.
-!define FOLDER_USERS_ACE "D:(A;OICI;0x1301bf;;;BU)"
+; The store and the program folder keep the access Windows gives keys under SOFTWARE
+; and folders under Program Files: only administrators may change them. Version 1.5.0
+; gave the Users group write access to both; an install over it takes that away.
 !define HKLM_HANDLE 0x80000002
-!define WRITE_DAC_64KEY 0x00040100  ; WRITE_DAC | KEY_WOW64_64KEY
-!define SE_FILE_OBJECT 1
-!define DACL_UNPROTECTED 0x20000004
+!define STORE_KEY_ACCESS 0x000E0100  ; READ_CONTROL | WRITE_DAC | WRITE_OWNER | KEY_WOW64_64KEY
+!define DACL_INFORMATION 4
+; Rights that change a key or a file, and GENERIC_WRITE and GENERIC_ALL.
+!define KEY_WRITE_RIGHTS 0x500D0026
+!define FILE_WRITE_RIGHTS 0x500D0156
+; WinWorldSid, WinAuthenticatedUserSid, WinBuiltinUsersSid
+!define EVERYONE_SID 1
+!define AUTHENTICATED_USERS_SID 17
+!define USERS_SID 27
 !define SYNCHRONIZE_TERMINATE 0x00100001
 
 Name "Vantro ${VERSION}"
@@ -163,44 +165,106 @@ Function .onInit
   ${EndIf}
 FunctionEnd
 
-; $R0 = a key under HKEY_LOCAL_MACHINE: created when missing, given the store security.
-Function SecureStoreKey
-  System::Call 'advapi32::ConvertStringSecurityDescriptorToSecurityDescriptorW(w "${STORE_SECURITY}", i 1, *p .R1, p 0) i .R2'
-  System::Call 'advapi32::RegCreateKeyExW(p ${HKLM_HANDLE}, w R0, i 0, p 0, i 0, i ${WRITE_DAC_64KEY}, p 0, *p .R3, p 0) i .R4'
-  ${If} $R4 = 0
-    System::Call 'advapi32::RegSetKeySecurity(p R3, i 4, p R1) i .R4'
-    System::Call 'advapi32::RegCloseKey(p R3)'
-  ${EndIf}
-  ${If} $R4 <> 0
-    DetailPrint "Could not give Users write access to HKLM\$R0 (error $R4)"
-  ${EndIf}
-  System::Call 'kernel32::LocalFree(p R1)'
-FunctionEnd
-
-Function SecureStore
-  StrCpy $R0 "${STORE_KEY}"
-  Call SecureStoreKey
-  StrCpy $R0 "${TASKS_KEY}"
-  Call SecureStoreKey
-  ; Task keys that are there already (from an earlier run) get the same.
-  StrCpy $R8 0
+; $R1 = an access list: every grant to Everyone, Authenticated Users or Users keeps only
+; what does not write ($R2 = the rights that write). $R0 = how many grants changed.
+Function TakeAwayWriteGrants
+  StrCpy $R0 0
+  StrCpy $R3 0
   ${Do}
-    EnumRegKey $R9 HKLM "${TASKS_KEY}" $R8
-    ${IfThen} $R9 == "" ${|} ${ExitDo} ${|}
-    StrCpy $R0 "${TASKS_KEY}\$R9"
-    Call SecureStoreKey
-    IntOp $R8 $R8 + 1
+    System::Call 'advapi32::GetAce(p R1, i R3, *p .R4) i .R5'
+    ${IfThen} $R5 = 0 ${|} ${ExitDo} ${|}
+    IntOp $R3 $R3 + 1
+    System::Call '*$R4(&i1 .R5)'
+    ${IfThen} $R5 <> 0 ${|} ${Continue} ${|}  ; not ACCESS_ALLOWED_ACE_TYPE
+    IntPtrOp $R6 $R4 + 4
+    System::Call '*$R6(i .R7)'
+    IntOp $R8 $R7 & $R2
+    ${IfThen} $R8 = 0 ${|} ${Continue} ${|}
+    IntPtrOp $R9 $R4 + 8
+    System::Call 'advapi32::IsWellKnownSid(p R9, i ${EVERYONE_SID}) i .R5'
+    System::Call 'advapi32::IsWellKnownSid(p R9, i ${AUTHENTICATED_USERS_SID}) i .R8'
+    IntOp $R5 $R5 | $R8
+    System::Call 'advapi32::IsWellKnownSid(p R9, i ${USERS_SID}) i .R8'
+    IntOp $R5 $R5 | $R8
+    ${If} $R5 <> 0
+      IntOp $R8 $R2 ~
+      IntOp $R7 $R7 & $R8
+      System::Call '*$R6(i R7)'
+      IntOp $R0 $R0 + 1
+    ${EndIf}
   ${Loop}
 FunctionEnd
 
-Function OpenFolderToUsers
-  System::Call 'advapi32::ConvertStringSecurityDescriptorToSecurityDescriptorW(w "${FOLDER_USERS_ACE}", i 1, *p .R1, p 0) i .R2'
-  System::Call 'advapi32::GetSecurityDescriptorDacl(p R1, *i .R2, *p .R3, *i .R4) i .R5'
-  System::Call 'advapi32::SetNamedSecurityInfoW(w "$INSTDIR", i ${SE_FILE_OBJECT}, i ${DACL_UNPROTECTED}, p 0, p 0, p R3, p 0) i .R5'
-  ${If} $R5 <> 0
-    DetailPrint "Could not give Users write access to $INSTDIR (error $R5)"
+; $R9 = a key of the store under HKEY_LOCAL_MACHINE, left as it is unless an earlier
+; version opened it to everyone.
+Function CloseStoreKey
+  System::Call 'advapi32::RegOpenKeyExW(p ${HKLM_HANDLE}, w R9, i 0, i ${STORE_KEY_ACCESS}, *p .R1) i .R0'
+  ${IfThen} $R0 <> 0 ${|} Return ${|}
+  Push $R9
+  StrCpy $R9 $R1  ; the open key
+  System::Call 'advapi32::RegGetKeySecurity(p R9, i ${DACL_INFORMATION}, p 0, *i 0 R8) i .R0'
+  System::Alloc $R8
+  Pop $R7
+  System::Call 'advapi32::RegGetKeySecurity(p R9, i ${DACL_INFORMATION}, p R7, *i R8) i .R0'
+  ${If} $R0 = 0
+    System::Call 'advapi32::GetSecurityDescriptorDacl(p R7, *i .R5, *p .R1, *i .R6) i .R0'
+    ${If} $R0 <> 0
+    ${AndIf} $R1 P<> 0
+      Push $R7
+      Push $R9
+      StrCpy $R2 ${KEY_WRITE_RIGHTS}
+      Call TakeAwayWriteGrants
+      Pop $R9
+      Pop $R7
+      ${If} $R0 > 0
+        System::Call 'advapi32::RegSetKeySecurity(p R9, i ${DACL_INFORMATION}, p R7) i .R0'
+        DetailPrint "Took away the write access an earlier version gave to all users (error $R0)"
+      ${EndIf}
+    ${EndIf}
   ${EndIf}
-  System::Call 'kernel32::LocalFree(p R1)'
+  System::Free $R7
+  System::Call 'advapi32::RegCloseKey(p R9)'
+  Pop $R9
+FunctionEnd
+
+Function CloseStore
+  StrCpy $R9 "${STORE_KEY}"
+  Call CloseStoreKey
+  StrCpy $R9 "${TASKS_KEY}"
+  Call CloseStoreKey
+  StrCpy $R3 0
+  ${Do}
+    EnumRegKey $R4 HKLM "${TASKS_KEY}" $R3
+    ${IfThen} $R4 == "" ${|} ${ExitDo} ${|}
+    IntOp $R3 $R3 + 1
+    Push $R3
+    StrCpy $R9 "${TASKS_KEY}\$R4"
+    Call CloseStoreKey
+    Pop $R3
+  ${Loop}
+FunctionEnd
+
+Function CloseFolder
+  System::Call 'advapi32::GetFileSecurityW(w "$INSTDIR", i ${DACL_INFORMATION}, p 0, i 0, *i 0 R8) i .R0'
+  ${IfThen} $R8 = 0 ${|} Return ${|}
+  System::Alloc $R8
+  Pop $R7
+  System::Call 'advapi32::GetFileSecurityW(w "$INSTDIR", i ${DACL_INFORMATION}, p R7, i R8, *i R8) i .R0'
+  ${If} $R0 <> 0
+    System::Call 'advapi32::GetSecurityDescriptorDacl(p R7, *i .R5, *p .R1, *i .R6) i .R0'
+    ${If} $R0 <> 0
+    ${AndIf} $R1 P<> 0
+      Push $R7
+      StrCpy $R2 ${FILE_WRITE_RIGHTS}
+      Call TakeAwayWriteGrants
+      Pop $R7
+      ${If} $R0 > 0
+        System::Call 'advapi32::SetFileSecurityW(w "$INSTDIR", i ${DACL_INFORMATION}, p R7) i .R0'
+        DetailPrint "Took away the change access an earlier version gave to all users on $INSTDIR"
+      ${EndIf}
+    ${EndIf}
+  ${EndIf}
+  System::Free $R7
 FunctionEnd
 
 ; The launcher copy: made when there is none, renewed when it is ours.
@@ -244,8 +308,11 @@ Section "Vantro"
   File "${BIN}\LICENSE.txt"
   WriteUninstaller "$INSTDIR\Uninstall.exe"
   CreateShortCut "$SMPROGRAMS\Vantro.lnk" "$INSTDIR\Vantro.exe" "" "$INSTDIR\Vantro.exe" 0 SW_SHOWNORMAL "" "Vantro task scheduler"
-  Call OpenFolderToUsers
-  Call SecureStore
+  Call CloseFolder
+  ; The machine store, created when missing; an earlier version's grants go.
+  WriteRegStr HKLM "${TASKS_KEY}" "" ""
+  DeleteRegValue HKLM "${TASKS_KEY}" ""
+  Call CloseStore
   Call CopyLauncher
   Call WriteUninstallEntry
   ; An entry of ours written unquoted by an earlier version is quoted now.
@@ -280,8 +347,10 @@ Function FinishLeave
   ${EndIf}
 FunctionEnd
 
+; Not with the installer's administrator rights, or every task would run elevated: the
+; running shell (Explorer) starts it, as the user who is logged on.
 Function StartNow
-  Exec '"$INSTDIR\Vantro.exe"'
+  Exec '"$WINDIR\explorer.exe" "$INSTDIR\Vantro.exe"'
 FunctionEnd
 
 ; ---- Uninstaller ----
@@ -293,9 +362,11 @@ FunctionEnd
 
 Section "Uninstall"
   Call un.CloseVantro
-  MessageBox MB_YESNO|MB_ICONQUESTION "Keep the Vantro task list?$\r$\n$\r$\nYes keeps the tasks and settings in the registry for a later installation. No removes them." /SD IDYES IDYES keep
+  MessageBox MB_YESNO|MB_ICONQUESTION "Keep the Vantro task lists?$\r$\n$\r$\nYes keeps the tasks and settings for every user and your own in the registry for a later installation. No removes both." /SD IDYES IDYES keep
     DeleteRegKey HKLM "${STORE_KEY}"
     DeleteRegKey /ifempty HKLM "SOFTWARE\Halvern"
+    DeleteRegKey HKCU "${STORE_KEY}"
+    DeleteRegKey /ifempty HKCU "SOFTWARE\Halvern"
   keep:
 
   ; The Run value when it is ours: empty (switched off), or naming this Vantro.exe.

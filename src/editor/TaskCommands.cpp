@@ -7,6 +7,7 @@
 #include "editor/frmNew.h"
 #include "app/ProgramName.h"
 #include "platform/DateTimeText.h"
+#include "scheduler/MachineTaskGuard.h"
 #include "scheduler/SchedulerView.h"
 #include "store/StoreLayout.h"
 #include "store/TaskRecord.h"
@@ -52,7 +53,7 @@ bool TaskCommands::EditorAlreadyOpen() const {
 
 void TaskCommands::mnuNew_Click() {
     if (EditorAlreadyOpen()) return;
-    frmNew form({ctx_, host_.utilities, host_.driveList, strMessageName_, fileExists});
+    frmNew form({ctx_, host_.utilities, host_.driveList, strMessageName_, fileExists, store::WritableStore()});
     form.Create(host_.window);
     DateTime now = ctx_.clock.Now();
     form.txtStartDate.SetText(datetext::DateMMDDYYYY(now.date()));
@@ -64,11 +65,13 @@ void TaskCommands::mnuNew_Click() {
 void TaskCommands::mnuEdit_Click() {
     const std::string name = ChosenTaskName();
     if (name.empty() || EditorAlreadyOpen()) return;
-    store::TaskRecord task = store::ReadTask(name);
+    const store::Store store = task_grid::StoreAt(host_.grid, host_.grid.Row());
+    if (RefuseMachineTaskChange(ctx_, host_.window, store, name)) return;
+    store::TaskRecord task = store::ReadTask(store, name);
     bool message = host_.grid.TrimmedText(host_.grid.Row(), task_grid::kLocationCol).starts_with(store::kMessagePrefix);
     if (message) strMessageName_ = name;
 
-    frmNew form({ctx_, host_.utilities, host_.driveList, strMessageName_, fileExists});
+    frmNew form({ctx_, host_.utilities, host_.driveList, strMessageName_, fileExists, store});
     form.Create(host_.window);
     if (message) {
         form.optSM.SetValue(true);
@@ -93,6 +96,8 @@ void TaskCommands::mnuEdit_Click() {
 void TaskCommands::mnuDelete_Click() {
     const std::string name = ChosenTaskName();
     if (name.empty()) return;
+    const store::Store store = task_grid::StoreAt(host_.grid, host_.grid.Row());
+    if (RefuseMachineTaskChange(ctx_, host_.window, store, name)) return;
     if (ctx_.prompts.MessageBox(host_.window, kRemoveQuestion, ProgramName(ctx_.app), MB_YESNO) == IDNO) return;
-    host_.DeleteTask(name);
+    host_.DeleteTask(store, name);
 }

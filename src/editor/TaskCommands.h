@@ -9,6 +9,7 @@
 #include "app/AppContext.h"
 #include "editor/DiskUtilities.h"
 #include "scheduler/GridModel.h"
+#include "store/Stores.h"
 
 class frmNew;
 
@@ -19,7 +20,7 @@ struct EditorHost {
     const std::string& driveList;
     const HWND& window;  // owner of the editor and the boxes
     std::function<void()> LoadTaskGrid;
-    std::function<void(const std::string& name)> DeleteTask;
+    std::function<void(store::Store store, const std::string& name)> DeleteTask;
 };
 
 class TaskCommands {

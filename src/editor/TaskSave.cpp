@@ -76,11 +76,11 @@ private:
     }
 
     bool CompleteMessage() {
-        std::string app = ReadKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kMessageApp).AsText();
+        std::string app = store::ReadSetting(store::kMessageApp).AsText();
         if (app.size() < 2) {
             std::optional<std::string> chosen = ChooseEditor();
             if (!chosen) return false;
-            WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kMessageApp, RegValue::Text(*chosen), REG_SZ);
+            store::WriteSetting(store::kMessageApp, RegValue::Text(*chosen), REG_SZ);
         }
         std::string message = Trimmed(e_.message);
         if (message.empty()) return Stop(kNoMessage);
@@ -120,7 +120,7 @@ private:
         record_.startTime = datetext::TimeHHMMAmPm(e_.time);
         record_.runOnce = e_.runOnce;
         long status = 0;
-        if (store::WriteTask(record_, &status)) return true;
+        if (store::WriteTask(s_.store, record_, &status)) return true;
         ErrorInfo error = MakeError(static_cast<DWORD>(status));
         return Stop(std::string(kNotSaved) + "\r\n\r\nError " + std::to_string(error.number) + ": " +
                     error.description);

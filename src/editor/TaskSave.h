@@ -11,6 +11,7 @@
 #include "editor/FileChooser.h"
 #include "platform/DateTime.h"
 #include "platform/Prompts.h"
+#include "store/Stores.h"
 
 // What the dialog holds when OK is pressed.
 struct TaskEntries {
@@ -29,6 +30,7 @@ struct SaveSetting {
     std::string messageName;  // proposed as a message's name
     FileChooser& cmd;         // the dialog's file chooser, for the editor choice
     FileTest fileExists = IsFile;
+    store::Store store = store::Store::Machine;  // where the record is written
 };
 
 struct SaveOutcome {

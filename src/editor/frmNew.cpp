@@ -194,7 +194,7 @@ void frmNew::btnOK_Click() {
     entries.date = txtDate.Value();
     entries.time = txtTime.Value();
     SaveOutcome outcome = SaveTask(entries, {s_.ctx.prompts, hwnd(), ProgramName(s_.ctx.app), s_.driveList,
-                                             s_.messageName, cmd, s_.fileExists});
+                                             s_.messageName, cmd, s_.fileExists, s_.store});
     if (outcome.location != entries.location) txtLocation.SetText(outcome.location);
     saved_ = outcome.saved;
     if (saved_) Unload();

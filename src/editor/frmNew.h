@@ -7,6 +7,7 @@
 #include "editor/DiskUtilities.h"
 #include "editor/FileChooser.h"
 #include "platform/UniqueHandle.h"
+#include "store/Stores.h"
 #include "ui/Form.h"
 #include "ui/Timer.h"
 
@@ -17,6 +18,7 @@ struct EditorSetting {
     std::string driveList;        // "C: D:"
     std::string messageName;      // proposed as a message's name
     FileTest fileExists = IsFile;
+    store::Store store = store::Store::Machine;  // where OK saves the task
 };
 
 class frmNew final : public ui::Form {

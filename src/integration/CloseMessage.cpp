@@ -8,6 +8,7 @@
 #include "app/ProgramName.h"
 #include "store/RegistrySets.h"
 #include "store/StoreLayout.h"
+#include "store/Stores.h"
 #include "tray/SysTray32.h"
 #include "ui/Form.h"
 
@@ -44,7 +45,7 @@ public:
 protected:
     void Form_Load() override {
         RemoveTrayIcon(mainWindow_);
-        std::string show = ReadKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kShowCloseWindows).AsText();
+        std::string show = store::ReadSetting(store::kShowCloseWindows).AsText();
         if (show == "F" || show == "f") {
             EndProgram();
             return;
@@ -61,17 +62,15 @@ protected:
 
 private:
     void chkShowAgain_Click() {
-        WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kShowCloseWindows,
-                      RegValue::Text(chkShowAgain.Value() ? "T" : "F"), REG_SZ);
+        store::WriteSetting(store::kShowCloseWindows, RegValue::Text(chkShowAgain.Value() ? "T" : "F"), REG_SZ);
     }
 
     // Off removes the Run value; when there is none to remove, an empty one says "off".
     void chkStartWithWindows_Click() {
         if (chkStartWithWindows.Value()) {
-            WriteKeyValue(HKEY_LOCAL_MACHINE, store::kRunKey, store::kRunEntry, RegValue::Text(RunEntryData(ctx_.app)),
-                          REG_SZ);
-        } else if (!DeleteKeyValue(HKEY_LOCAL_MACHINE, store::kRunKey, store::kRunEntry)) {
-            WriteKeyValue(HKEY_LOCAL_MACHINE, store::kRunKey, store::kRunEntry, RegValue::Text(""), REG_SZ);
+            WriteRunEntry(RunEntryData(ctx_.app));
+        } else if (!DeleteRunEntry()) {
+            WriteRunEntry("");
         }
     }
 

@@ -38,18 +38,40 @@ bool IsOurRunEntry(const std::string& data, const Application& app) {
                                            InFolder(app.Path(), "Vantro.exe").c_str(), -1) == CSTR_EQUAL;
 }
 
+LONG WriteRunEntry(const std::string& data) {
+    LONG status = WriteKeyValueStatus(HKEY_LOCAL_MACHINE, store::kRunKey, store::kRunEntry, RegValue::Text(data), REG_SZ);
+    if (status == ERROR_SUCCESS) {
+        DeleteKeyValue(HKEY_CURRENT_USER, store::kRunKey, store::kRunEntry);
+        return status;
+    }
+    if (data.empty() && !ReadKeyValue(HKEY_LOCAL_MACHINE, store::kRunKey, store::kRunEntry).AsText().empty())
+        return status;
+    UniqueHKey key;
+    status = CreateRegistryKey(HKEY_CURRENT_USER, store::kRunKey, KEY_SET_VALUE, key);
+    return status == ERROR_SUCCESS ? PutValue(key.get(), store::kRunEntry, REG_SZ, RegValue::Text(data)) : status;
+}
+
+bool DeleteRunEntry() {
+    bool machine = DeleteKeyValue(HKEY_LOCAL_MACHINE, store::kRunKey, store::kRunEntry);
+    return DeleteKeyValue(HKEY_CURRENT_USER, store::kRunKey, store::kRunEntry) || machine;
+}
+
 void ReflectRunEntry(ui::MenuItem& mnuRunOnStart, const Application& app) {
-    std::string data = ReadKeyValue(HKEY_LOCAL_MACHINE, store::kRunKey, store::kRunEntry).AsText();
+    HKEY root = HKEY_LOCAL_MACHINE;
+    std::string data = ReadKeyValue(root, store::kRunKey, store::kRunEntry).AsText();
+    if (data.empty()) {
+        root = HKEY_CURRENT_USER;
+        data = ReadKeyValue(root, store::kRunKey, store::kRunEntry).AsText();
+    }
     if (data.empty()) return;
     mnuRunOnStart.SetChecked(true);
     if (IsOurRunEntry(data, app) && data != RunEntryData(app))
-        WriteKeyValue(HKEY_LOCAL_MACHINE, store::kRunKey, store::kRunEntry, RegValue::Text(RunEntryData(app)), REG_SZ);
+        WriteKeyValue(root, store::kRunKey, store::kRunEntry, RegValue::Text(RunEntryData(app)), REG_SZ);
 }
 
 void mnuRunOnStart_Click(ui::MenuItem& mnuRunOnStart, AppContext& ctx, HWND owner) {
     bool on = !mnuRunOnStart.Checked();
-    std::string data = on ? RunEntryData(ctx.app) : std::string();
-    LONG status = WriteKeyValueStatus(HKEY_LOCAL_MACHINE, store::kRunKey, store::kRunEntry, RegValue::Text(data), REG_SZ);
+    LONG status = WriteRunEntry(on ? RunEntryData(ctx.app) : std::string());
     if (status == ERROR_SUCCESS) {
         mnuRunOnStart.SetChecked(on);
         return;
@@ -57,9 +79,9 @@ void mnuRunOnStart_Click(ui::MenuItem& mnuRunOnStart, AppContext& ctx, HWND owne
     ctx.prompts.MessageBox(owner,
                            std::string("Vantro could not ") + (on ? "switch on" : "switch off") +
                                " starting with Windows: " + SystemMessageText(static_cast<DWORD>(status)) +
-                               " (error " + std::to_string(status) + ")\r\n\r\nThe setting is kept in HKEY_LOCAL_MACHINE\\" +
-                               store::kRunKey + ", which only an administrator may change. Start Vantro once as "
-                               "administrator to change it, or choose it on the last page of the Vantro installer.",
+                               " (error " + std::to_string(status) + ")\r\n\r\nAn administrator switched it on for "
+                               "every user in HKEY_LOCAL_MACHINE\\" + store::kRunKey + ", which only an "
+                               "administrator may change.",
                            ProgramName(ctx.app), MB_OK | MB_ICONWARNING);
 }
 

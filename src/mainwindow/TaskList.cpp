@@ -16,7 +16,7 @@ struct Heading {
     int widthTwips;
 };
 constexpr Heading kHeadings[] = {
-    {kPausedMark, 200}, {"Name of Program", 2000}, {"Start Time", 2000}, {"Path of Program", 6000}};
+    {kPausedMark, 1400}, {"Name of Program", 2000}, {"Start Time", 2000}, {"Path of Program", 6000}};
 
 }  // namespace
 
@@ -28,7 +28,8 @@ SchedulerView SchedulerViewOf(MainControls& c, TaskList& tasks) {
             [&c] {
                 if (c.MinimizeWindow) c.MinimizeWindow();
             },
-            [&tasks] { tasks.LoadTaskGrid(); }, [&tasks](const std::string& name) { tasks.DeleteTask(name); }};
+            [&tasks] { tasks.LoadTaskGrid(); },
+            [&tasks](store::Store store, const std::string& name) { tasks.DeleteTask(store, name); }};
 }
 
 void TaskList::LoadTaskGrid() {
@@ -42,7 +43,8 @@ void TaskList::LoadTaskGrid() {
     }
     grid.SetRowTexts(0, headings);
 
-    for (const std::string& name : ListSubKeys(HKEY_LOCAL_MACHINE, store::kTasksKey)) LoadTaskRow(name);
+    for (store::Store store : {store::Store::Machine, store::Store::User})
+        for (const std::string& name : ListSubKeys(store::RootOf(store), store::kTasksKey)) LoadTaskRow(store, name);
 
     // Emptying the grid took the current row back to the headings: no task is chosen.
     ShowPauseItems(false);
@@ -53,17 +55,17 @@ void TaskList::LoadTaskGrid() {
     grid.NotifyRebuilt();
 }
 
-void TaskList::LoadTaskRow(const std::string& name) {
+void TaskList::LoadTaskRow(store::Store store, const std::string& name) {
     if (name.empty() || name.find(',') != std::string::npos) return;
-    store::TaskRecord task = store::ReadTask(name);
+    store::TaskRecord task = store::ReadTask(store, name);
     GridModel& grid = c_.grdProgram;
     grid.SetRows(grid.Rows() + 1);
-    grid.SetRowTexts(grid.Rows() - 1, {task.paused ? kPausedMark : "", name,
+    grid.SetRowTexts(grid.Rows() - 1, {PauseCellText(task.paused, store), name,
                                        task.startDate + " at " + task.startTime, task.location, task.days});
 }
 
-void TaskList::DeleteTask(const std::string& name) {
-    store::DeleteTaskRecord(name);
+void TaskList::DeleteTask(store::Store store, const std::string& name) {
+    store::DeleteTaskRecord(store, name);
     LoadTaskGrid();
 }
 
@@ -78,8 +80,8 @@ void TaskList::grdProgram_MouseDown() {
         c_.mnuUnPause.SetVisible(false);
         return;
     }
-    ShowPauseItems(grid.TrimmedText(row, kPausedCol) == kPausedMark);
-    std::string lastRan = store::ReadTask(TaskNameAt(grid, row)).lastRan;
+    ShowPauseItems(IsPausedCell(grid.TrimmedText(row, kPausedCol)));
+    std::string lastRan = store::ReadTask(StoreAt(grid, row), TaskNameAt(grid, row)).lastRan;
     c_.txtStatus.SetText(lastRan.empty() ? "Last ran was NEVER" : "Last ran " + lastRan);
 }
 

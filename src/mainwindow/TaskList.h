@@ -10,13 +10,13 @@ class TaskList {
 public:
     TaskList(MainControls& controls, Scheduler& scheduler);
 
-    // Rebuilds the grid from the store, sets the pause menu items and lets the
-    // scheduler time its next tick.
+    // Rebuilds the grid from both stores, the machine's tasks first, sets the pause
+    // menu items and lets the scheduler time its next tick.
     void LoadTaskGrid();
     // Appends the row of one task (nothing for an empty name or one with a comma).
-    void LoadTaskRow(const std::string& name);
+    void LoadTaskRow(store::Store store, const std::string& name);
     // Removes the task's record with all its values, then rebuilds the grid.
-    void DeleteTask(const std::string& name);
+    void DeleteTask(store::Store store, const std::string& name);
 
     // Left button pressed on the grid: offers Edit, Delete and the pause command that
     // fits the current row, and tells when that task last ran.

@@ -17,7 +17,7 @@
 #include "store/FixRegistry.h"
 #include "store/MissedRunSettings.h"
 #include "store/RegistrySets.h"
-#include "store/StoreAccess.h"
+#include "store/Stores.h"
 #include "store/StoreLayout.h"
 #include "tray/SysTray32.h"
 
@@ -57,7 +57,7 @@ frmMain::frmMain(AppContext& context)
       tasks_(c_, scheduler_),
       grid_(c_.grdProgram),
       editor_({c_.grdProgram, utilities_, driveList_, c_.window, [this] { tasks_.LoadTaskGrid(); },
-               [this](const std::string& name) { tasks_.DeleteTask(name); }},
+               [this](store::Store store, const std::string& name) { tasks_.DeleteTask(store, name); }},
               context),
       popup_(context, {[this] { return Minimized(); }, [this] { mnuRestore_Click(); }, [this] { Minimize(); },
                        [this] { OrderlyExit(); }}) {
@@ -123,7 +123,7 @@ void frmMain::Form_Load() {
     c_.Timer2.SetEnabled(true);
 
     SetSize(kWidthTwips, kHeightTwips);
-    // Message tasks hand the editor a bare file name in the program folder.
+    // Command lines with a bare file name find it in the program folder.
     SetCurrentDirectoryA(ctx_.app.Path().c_str());
 
     if (ctx_.app.PrevInstance()) {
@@ -135,10 +135,16 @@ void frmMain::Form_Load() {
         }
     }
 
+    // An administrator's first start makes the machine store; everyone has their own.
     CreateKey(HKEY_LOCAL_MACHINE, store::kTasksKey);
+    CreateKey(HKEY_CURRENT_USER, store::kTasksKey);
+    store::WriteSetting(store::kPath, RegValue::Text(ctx_.app.Path()), REG_SZ);
+    // The schedule runs from here on: every box below is shown with the grid loaded and
+    // both timers armed, so none of them holds a launch up.
+    tasks_.LoadTaskGrid();
+    c_.mnuRunMissed.SetChecked(store::ReadRunMissed());
+    scheduler_.CatchUp();
     CheckStoreAccess();
-    WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kPath,
-                  RegValue::Text(ctx_.app.Path()), REG_SZ);
 
     if (store::ReadRunningFlag()) {
         ShowFixRegistry(hwnd());
@@ -150,9 +156,6 @@ void frmMain::Form_Load() {
     c_.mnuSystemTray.SetVisible(false);
     ReflectRunEntry(c_.mnuRunOnStart, ctx_.app);
     SetCaption(ProgramTitle());
-    tasks_.LoadTaskGrid();
-    c_.mnuRunMissed.SetChecked(store::ReadRunMissed());
-    scheduler_.CatchUp();
     InstallLauncher(ctx_.app);
     CheckDriveList();
 
@@ -161,23 +164,19 @@ void frmMain::Form_Load() {
 }
 
 void frmMain::CheckStoreAccess() {
-    LONG status = store::StoreWriteStatus();
+    LONG status = store::UserStoreWriteStatus();
     storeReadOnly_ = status != ERROR_SUCCESS;
-    if (storeReadOnly_) {
-        // Said once, here: the program goes on reading and launching.
-        ctx_.prompts.MessageBox(hwnd(), store::ReadOnlyStoreNotice(status), ProgramTitle(), MB_OK | MB_ICONWARNING);
-    } else if (!store::UsersMayWrite(store::kProgramKey)) {
-        // Started as administrator: let every user of the machine keep a task list.
-        store::OpenStoreToUsers();
-    }
+    // Said once, here: the program goes on reading and launching.
+    if (storeReadOnly_)
+        ctx_.prompts.MessageBox(hwnd(), store::UnwritableStoreNotice(status), ProgramTitle(), MB_OK | MB_ICONWARNING);
 }
 
 void frmMain::CheckDriveList() {
-    std::string stored = ReadKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kDrives).AsText();
+    std::string stored = store::ReadSetting(store::kDrives).AsText();
     if (stored.size() < 2) {
         ctx_.prompts.MessageBox(hwnd(), kRemoveDiscs, ProgramTitle(), MB_OK);
         stored = ProbeDrives(DriveRootHasEntry);
-        WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kDrives, RegValue::Text(stored), REG_SZ);
+        store::WriteSetting(store::kDrives, RegValue::Text(stored), REG_SZ);
     }
     driveList_ = InMemoryDriveList(stored);
 }

@@ -33,7 +33,7 @@ public:
     const std::string& DriveList() const { return driveList_; }
     const RemoteObjects& Remote() const { return remote_; }
     bool Ended() const { return ended_; }
-    // True when start-up found that this user may not change the store.
+    // True when start-up found that this user may not change even their own store.
     bool StoreReadOnly() const { return storeReadOnly_; }
     frmPopup& Popup() { return popup_; }
 

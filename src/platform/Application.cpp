@@ -1,5 +1,7 @@
 #include "platform/Application.h"
 
+#include <shlobj.h>
+
 #include <vector>
 
 namespace {
@@ -37,6 +39,12 @@ bool ReadFileVersion(const std::string& exe, int& major, int& minor, int& revisi
     return true;
 }
 
+std::string UserDataFolder() {
+    char folder[MAX_PATH] = {};
+    if (FAILED(SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder))) return {};
+    return std::string(folder) + "\\Vantro";
+}
+
 }  // namespace
 
 Application Application::FromRunningProgram() {
@@ -44,6 +52,7 @@ Application Application::FromRunningProgram() {
     app.instance_ = GetModuleHandleA(nullptr);
     std::string exe = ModuleFileName();
     app.path_ = FolderOf(exe);
+    app.dataFolder_ = UserDataFolder();
     int major = 0, minor = 0, revision = 0;
     if (ReadFileVersion(exe, major, minor, revision)) app.SetVersion(major, minor, revision);
     return app;

@@ -14,6 +14,11 @@ public:
 
     const std::string& Path() const { return path_; }  // no trailing backslash but a drive root's
     void SetPath(std::string folder) { path_ = std::move(folder); }
+    // Where Vantro keeps files for the user running it (the message file): the user's
+    // local application data folder under Vantro, never the program folder, which only
+    // administrators may change.
+    const std::string& DataFolder() const { return dataFolder_; }
+    void SetDataFolder(std::string folder) { dataFolder_ = std::move(folder); }
     const std::string& Title() const { return title_; }
     int Major() const { return major_; }
     int Minor() const { return minor_; }
@@ -29,9 +34,10 @@ public:
 
 private:
     std::string path_;
+    std::string dataFolder_;
     std::string title_ = "Vantro";
     int major_ = 1;
-    int minor_ = 5;
+    int minor_ = 6;
     int revision_ = 0;
     HINSTANCE instance_ = nullptr;
     UniqueKernelHandle instanceMutex_;

@@ -9,6 +9,7 @@
 #include "remote/OLEConnection.h"
 #include "store/RegistrySets.h"
 #include "store/StoreLayout.h"
+#include "store/Stores.h"
 
 namespace {
 
@@ -29,11 +30,11 @@ constexpr const char* kFillInHost =
     "You must fill in an IP Address or Host Name. (ie. 192.0.2.10 or vantro.example.com)";
 
 int StoredInt(const char* name) {
-    return ReadKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, name).AsInt32().value_or(0);
+    return store::ReadSetting(name).AsInt32().value_or(0);
 }
 
 void Store(const char* name, RegValue value, DWORD kind) {
-    WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, name, std::move(value), kind);
+    store::WriteSetting(name, value, kind);
 }
 
 }  // namespace
@@ -54,7 +55,7 @@ frmOLEConnection::frmOLEConnection(AppContext& context, RemoteObjects& objects, 
 
 void frmOLEConnection::Form_Load() {
     SetSize(kWidthTwips, kHeightTwips);
-    txtIPAddress.SetText(ReadKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kRemoteIP).AsText());
+    txtIPAddress.SetText(store::ReadSetting(store::kRemoteIP).AsText());
     chkAutoDial.SetValue(StoredInt(store::kAutoDial));
     chkNetworked.SetValue(StoredInt(store::kNetworked));
     if (!ListAccounts() || cbAccountNames.ListCount() == 0) return;

@@ -27,7 +27,7 @@ void Scheduler::CatchUp() {
         return;
     }
     for (const missed::MissedRun& run : runs.late) {
-        launched_.Remember(run.task.name, run.minute);
+        launched_.Remember(LaunchKey(run.task), run.minute);
         LaunchTask(run.task, run.runOnce);  // a missed run
     }
     c_.txtStatus.SetText(missed::RanLateStatus(runs.late, runs.tooOld));
@@ -43,10 +43,10 @@ Scheduler::MissedRuns Scheduler::FindMissedRuns(const DateTime& lastScan, const 
         // A run-once task is due on every day a weekly one is, and more: only a task
         // that could have been due has its record read.
         if (!missed::LastMissedMinute(task, true, lastScan, through)) continue;
-        bool runOnce = store::ReadTask(task.name).runOnce;
+        bool runOnce = store::ReadTask(StoreOfCell(task.pausedMark), task.name).runOnce;
         std::optional<DateTime> recent =
             missed::LastMissedMinute(task, runOnce, std::max(lastScan, tooOldUpTo), through);
-        if (recent && launched_.Contains(task.name, *recent)) recent.reset();
+        if (recent && launched_.Contains(LaunchKey(task), *recent)) recent.reset();
         bool older = lastScan < tooOldUpTo && missed::LastMissedMinute(task, runOnce, lastScan, tooOldUpTo);
         runs.tooOld += older;
         runs.missedTasks += recent || older;

@@ -7,6 +7,8 @@ void Scheduler::Timer1_Timer() {
     DateTime now = ctx_.clock.Now();
     c_.txtTime.SetText(datetext::ClockText(now));
     c_.Timer1.SetInterval(datetext::NextMinuteInterval(now));
-    // Raised by whoever changed the store behind the program's back; never cleared here.
-    if (ReadKeyValue(HKEY_LOCAL_MACHINE, store::kTasksKey, store::kUpdate).IsTrue()) c_.LoadTaskGrid();
+    // Raised by whoever changed either store behind the program's back; never cleared here.
+    if (ReadKeyValue(HKEY_LOCAL_MACHINE, store::kTasksKey, store::kUpdate).IsTrue() ||
+        ReadKeyValue(HKEY_CURRENT_USER, store::kTasksKey, store::kUpdate).IsTrue())
+        c_.LoadTaskGrid();
 }

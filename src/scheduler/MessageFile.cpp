@@ -18,6 +18,8 @@ std::string MessageFileArgument(const std::string& folder) {
 }
 
 ErrorInfo WriteMessageFile(const std::string& folder, const std::string& text) {
+    // The user's own data folder does not exist before their first message.
+    CreateDirectoryA(folder.c_str(), nullptr);
     UniqueFileHandle file(CreateFileA(MessageFilePath(folder).c_str(), GENERIC_WRITE, 0, nullptr,
                                       CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return MakeError(GetLastError());

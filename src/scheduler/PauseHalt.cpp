@@ -1,3 +1,4 @@
+#include "scheduler/MachineTaskGuard.h"
 #include "scheduler/Scheduler.h"
 #include "store/TaskRecord.h"
 
@@ -13,8 +14,10 @@ void Scheduler::SetPaused(bool paused) {
     int row = grid.Row();
     if (row < 1 || row >= grid.Rows()) return;
     std::string name = TaskNameAt(grid, row);
-    grid.SetTextMatrix(row, kPausedCol, paused ? kPausedMark : "");
-    store::WriteTaskPaused(name, paused);
+    store::Store store = StoreAt(grid, row);
+    if (RefuseMachineTaskChange(ctx_, c_.window, store, name)) return;
+    grid.SetTextMatrix(row, kPausedCol, PauseCellText(paused, store));
+    store::WriteTaskPaused(store, name, paused);
     ShowPauseItems(paused);
 }
 

@@ -39,11 +39,12 @@ public:
     // Starts the command line (the shell opens it when it cannot be started), stamps
     // "Last Ran" and the status line; a run-once task is deleted afterwards. When
     // neither could start it, a box tells why and the task counts as not run.
-    void RunProgramTask(const std::string& name, const std::string& commandLine, bool runOnce);
-    // Puts the text after "MSG:" into message.txt and opens it with messageApp; reports
-    // a failure in a box. A run-once task is deleted afterwards, error or not.
+    void RunProgramTask(store::Store store, const std::string& name, const std::string& commandLine, bool runOnce);
+    // Puts the text after "MSG:" into message.txt in the user's data folder and opens it
+    // with messageApp; reports a failure in a box. A run-once task is deleted
+    // afterwards, error or not.
     // Every box of a launch is shown once the tick or command has returned.
-    void RunMessageTask(const std::string& name, const std::string& location,
+    void RunMessageTask(store::Store store, const std::string& name, const std::string& location,
                         const std::string& messageApp, bool runOnce);
 
 private:
@@ -51,6 +52,7 @@ private:
     void ScanTaskRows(const DateTime& now);
     void LaunchIfDue(const due::TaskRow& task, const DateTime& now);
     due::TaskRow ReadTaskRow(int row) const;
+    static std::string LaunchKey(const due::TaskRow& task);
     // Every launch of the tick and of the catch-up starts here.
     void LaunchTask(const due::TaskRow& task, bool runOnce);
 
@@ -67,7 +69,8 @@ private:
     // The start's error when neither the start nor the shell could open the line.
     ErrorInfo StartWithFallback(const std::string& commandLine, int showCommand);
     void ReportNotStarted(const ErrorInfo& error);
-    void StampLaunch(const std::string& name, const DateTime& now);
+    // Every launch stamp goes through here, into the store the task came from.
+    void StampLaunch(store::Store store, const std::string& name, const DateTime& now);
     void SetStatus(const char* what, const std::string& name, const DateTime& now);
 
     void SetPaused(bool paused);

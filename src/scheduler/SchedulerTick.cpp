@@ -6,6 +6,7 @@
 #include "store/MissedRunSettings.h"
 #include "store/RegistrySets.h"
 #include "store/StoreLayout.h"
+#include "store/Stores.h"
 #include "store/TaskRecord.h"
 
 using namespace task_grid;
@@ -44,9 +45,15 @@ void Scheduler::ScanTaskRows(const DateTime& now) {
     // it move up into its place, so the scan stays there. The row count is read afresh.
     for (int row = 1; row < grid.Rows();) {
         due::TaskRow task = ReadTaskRow(row);
+        store::Store store = StoreOfCell(task.pausedMark);
         LaunchIfDue(task, now);
-        if (TaskNameAt(grid, row) == task.name) ++row;
+        if (TaskNameAt(grid, row) == task.name && StoreAt(grid, row) == store) ++row;
     }
+}
+
+// Tasks of the same name in both stores are two tasks.
+std::string Scheduler::LaunchKey(const due::TaskRow& task) {
+    return (StoreOfCell(task.pausedMark) == store::Store::Machine ? "machine\\" : "user\\") + task.name;
 }
 
 due::TaskRow Scheduler::ReadTaskRow(int row) const {
@@ -57,26 +64,29 @@ due::TaskRow Scheduler::ReadTaskRow(int row) const {
 }
 
 void Scheduler::LaunchIfDue(const due::TaskRow& task, const DateTime& now) {
-    if (!due::IsDueNow(task, now) || launched_.Contains(task.name, now)) return;
+    const store::Store store = StoreOfCell(task.pausedMark);
+    const std::string launchKey = LaunchKey(task);
+    if (!due::IsDueNow(task, now) || launched_.Contains(launchKey, now)) return;
 
     due::TaskKind kind = due::KindOf(task.location);
     if (kind == due::TaskKind::NotLaunchable) {
-        launched_.Remember(task.name, now);
+        launched_.Remember(launchKey, now);
         boxes_.Add("Error trying to launch " + task.name + " on " + task.start, ctx_.app.Title());
         return;
     }
 
-    bool runOnce = store::ReadTask(task.name).runOnce;
+    bool runOnce = store::ReadTask(store, task.name).runOnce;
     if (!runOnce && !due::RunsToday(task.days, now.date())) return;
-    launched_.Remember(task.name, now);
+    launched_.Remember(LaunchKey(task), now);
     LaunchTask(task, runOnce);
 }
 
 void Scheduler::LaunchTask(const due::TaskRow& task, bool runOnce) {
+    const store::Store store = StoreOfCell(task.pausedMark);
     if (due::KindOf(task.location) == due::TaskKind::Message) {
-        std::string messageApp = ReadKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kMessageApp).AsText();
-        RunMessageTask(task.name, task.location, messageApp, runOnce);
+        std::string messageApp = store::ReadSetting(store::kMessageApp).AsText();
+        RunMessageTask(store, task.name, task.location, messageApp, runOnce);
     } else {
-        RunProgramTask(task.name, task.location, runOnce);
+        RunProgramTask(store, task.name, task.location, runOnce);
     }
 }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "scheduler/GridModel.h"
+#include "store/Stores.h"
 #include "ui/Controls.h"
 #include "ui/Menu.h"
 #include "ui/Timer.h"
@@ -17,6 +18,19 @@
 namespace task_grid {
 enum Column { kPausedCol, kNameCol, kStartCol, kLocationCol, kDaysCol };
 inline constexpr const char* kPausedMark = "Paused";
+// The pause cell also shows, at a glance, the tasks of the machine store, which run for
+// every user; a paused one's cell still begins with the pause mark.
+inline constexpr const char* kAllUsersMark = "All users";
+inline constexpr const char* kPausedAllUsersMark = "Paused, all users";
+inline std::string PauseCellText(bool paused, store::Store store) {
+    if (store == store::Store::Machine) return paused ? kPausedAllUsersMark : kAllUsersMark;
+    return paused ? kPausedMark : "";
+}
+inline bool IsPausedCell(const std::string& trimmed) { return !trimmed.empty() && trimmed.front() == 'P'; }
+inline store::Store StoreOfCell(const std::string& trimmed) {
+    return trimmed == kAllUsersMark || trimmed == kPausedAllUsersMark ? store::Store::Machine : store::Store::User;
+}
+inline store::Store StoreAt(const GridModel& grid, int row) { return StoreOfCell(grid.TrimmedText(row, kPausedCol)); }
 // The task's name exactly as its key is named. Other writers leave names with blanks
 // at the ends; trimmed, such a name would address another task's key, or none.
 inline const std::string& TaskNameAt(const GridModel& grid, int row) { return grid.TextMatrix(row, kNameCol); }
@@ -35,5 +49,5 @@ struct SchedulerView {
 
     std::function<void()> Minimize;
     std::function<void()> LoadTaskGrid;
-    std::function<void(const std::string& name)> DeleteTask;
+    std::function<void(store::Store store, const std::string& name)> DeleteTask;
 };

@@ -20,34 +20,35 @@ constexpr size_t kMessagePrefixLength = std::string_view(store::kMessagePrefix).
 
 }  // namespace
 
-void Scheduler::RunProgramTask(const std::string& name, const std::string& commandLine, bool runOnce) {
+void Scheduler::RunProgramTask(store::Store store, const std::string& name, const std::string& commandLine,
+                               bool runOnce) {
     if (ErrorInfo error = StartWithFallback(commandLine, SW_SHOWNORMAL)) {
         // Nothing ran: no stamp, no status line, and a run-once task comes again.
         ReportNotStarted(error);
         return;
     }
     DateTime now = ctx_.clock.Now();
-    StampLaunch(name, now);
+    StampLaunch(store, name, now);
     SetStatus(kProgramStatus, name, now);
-    if (runOnce) c_.DeleteTask(name);
+    if (runOnce) c_.DeleteTask(store, name);
 }
 
-void Scheduler::RunMessageTask(const std::string& name, const std::string& location,
+void Scheduler::RunMessageTask(store::Store store, const std::string& name, const std::string& location,
                                const std::string& messageApp, bool runOnce) {
     DateTime now = ctx_.clock.Now();
-    StampLaunch(name, now);
+    StampLaunch(store, name, now);
     if (!runOnce) SetStatus(kMessageStatus, name, now);
 
     std::string text = location.substr(std::min(location.size(), kMessagePrefixLength));
-    ErrorInfo fileError = WriteMessageFile(ctx_.app.Path(), text);
-    ErrorInfo startError = StartWithFallback(messageApp + " " + MessageFileArgument(ctx_.app.Path()),
+    ErrorInfo fileError = WriteMessageFile(ctx_.app.DataFolder(), text);
+    ErrorInfo startError = StartWithFallback(messageApp + " " + MessageFileArgument(ctx_.app.DataFolder()),
                                              runOnce ? SW_SHOWMAXIMIZED : SW_SHOWMINIMIZED);
     // One box per launch: the first thing that went wrong.
     if (ErrorInfo error = fileError ? fileError : startError)
         boxes_.Add(error.description, std::to_string(error.number));
 
     SetStatus(kMessageStatus, name, now);
-    if (runOnce) c_.DeleteTask(name);
+    if (runOnce) c_.DeleteTask(store, name);
 }
 
 void Scheduler::mnuRun_Click() {
@@ -61,7 +62,7 @@ void Scheduler::mnuRun_Click() {
     }
     std::string name = TaskNameAt(grid, row);
     DateTime now = ctx_.clock.Now();
-    StampLaunch(name, now);
+    StampLaunch(StoreAt(grid, row), name, now);
     SetStatus(kProgramStatus, name, now);
     c_.Minimize();
 }
@@ -76,8 +77,8 @@ void Scheduler::ReportNotStarted(const ErrorInfo& error) {
     boxes_.Add(error.description, "Error: " + std::to_string(error.number));
 }
 
-void Scheduler::StampLaunch(const std::string& name, const DateTime& now) {
-    store::WriteTaskLastRan(name, datetext::LaunchStamp(now));
+void Scheduler::StampLaunch(store::Store store, const std::string& name, const DateTime& now) {
+    store::WriteTaskLastRan(store, name, datetext::LaunchStamp(now));
 }
 
 void Scheduler::SetStatus(const char* what, const std::string& name, const DateTime& now) {

@@ -1,14 +1,13 @@
 #include "store/CrashFlag.h"
 
 #include "store/RegistrySets.h"
+#include "store/Stores.h"
 #include "store/StoreLayout.h"
 
 namespace store {
 
-bool ReadRunningFlag() { return ReadKeyValue(HKEY_LOCAL_MACHINE, kProgramKey, kRunning).IsTrue(); }
+bool ReadRunningFlag() { return ReadSetting(kRunning).IsTrue(); }
 
-void WriteRunningFlag(bool running) {
-    WriteKeyValue(HKEY_LOCAL_MACHINE, kProgramKey, kRunning, RegValue::Boolean(running), REG_DWORD);
-}
+void WriteRunningFlag(bool running) { WriteSetting(kRunning, RegValue::Boolean(running), REG_DWORD); }
 
 }  // namespace store

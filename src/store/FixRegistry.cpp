@@ -25,7 +25,8 @@ public:
 
 protected:
     void Form_Load() override {
-        size_t tasks = ListSubKeys(HKEY_LOCAL_MACHINE, store::kTasksKey).size();
+        size_t tasks = ListSubKeys(HKEY_LOCAL_MACHINE, store::kTasksKey).size() +
+                       ListSubKeys(HKEY_CURRENT_USER, store::kTasksKey).size();
         sweepsToDo_ = tasks > 0 ? static_cast<int>(tasks) - 1 : 0;
         sweepsDone_ = 0;
         ProgressBar1.SetRange(0, 100);

@@ -8,6 +8,9 @@ inline constexpr const char* kProgramKey = "SOFTWARE\\Halvern\\Vantro";
 inline constexpr const char* kTasksKey = "SOFTWARE\\Halvern\\Vantro\\Tasks";
 // Task records are addressed through this prefix (key names ignore case).
 inline constexpr const char* kTaskKeyPrefix = "SOFTWARE\\Halvern\\Vantro\\tasks\\";
+// In the user store: what this user's launches of machine tasks left ("Last Ran"), one
+// key per task, for a user who may not change the machine store.
+inline constexpr const char* kMachineTaskRunsKey = "SOFTWARE\\Halvern\\Vantro\\Machine Task Runs";
 inline constexpr const char* kRunKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 inline constexpr const char* kAppPathsSpeedDisk =
     "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\SD32.EXE";
@@ -49,5 +52,8 @@ inline constexpr const char* kRunEntry = "Vantro";
 inline constexpr const char* kMessagePrefix = "MSG:";
 
 inline std::string TaskKey(const std::string& taskName) { return kTaskKeyPrefix + taskName; }
+inline std::string MachineTaskRunKey(const std::string& taskName) {
+    return std::string(kMachineTaskRunsKey) + "\\" + taskName;
+}
 
 }  // namespace store

@@ -10,9 +10,9 @@ namespace store {
 namespace {
 
 // The record is opened once for all its values: a grid rebuild reads every task.
-UniqueHKey OpenTask(const std::string& name, REGSAM access) {
+UniqueHKey OpenTask(Store store, const std::string& name, REGSAM access) {
     UniqueHKey key;
-    if (!name.empty()) OpenRegistryKey(HKEY_LOCAL_MACHINE, TaskKey(name), access, key);
+    if (!name.empty()) OpenRegistryKey(RootOf(store), TaskKey(name), access, key);
     return key;
 }
 
@@ -31,11 +31,22 @@ bool PutFlag(HKEY key, const char* value, bool flag) {
     return PutValue(key, value, REG_DWORD, RegValue::Boolean(flag)) == ERROR_SUCCESS;
 }
 
+std::string OwnMachineTaskStamp(const std::string& name) {
+    if (name.empty()) return {};
+    return ReadKeyValue(HKEY_CURRENT_USER, MachineTaskRunKey(name), kLastRan).AsText();
+}
+
+bool WriteOwnMachineTaskStamp(const std::string& name, const std::string& stamp) {
+    UniqueHKey key;
+    return CreateRegistryKey(HKEY_CURRENT_USER, MachineTaskRunKey(name), KEY_SET_VALUE, key) == ERROR_SUCCESS &&
+           PutText(key.get(), kLastRan, stamp);
+}
+
 }  // namespace
 
-TaskRecord ReadTask(const std::string& name) {
+TaskRecord ReadTask(Store store, const std::string& name) {
     TaskRecord task{.name = name};
-    UniqueHKey key = OpenTask(name, KEY_READ);
+    UniqueHKey key = OpenTask(store, name, KEY_READ);
     if (!key) return task;
     task.location = Fetch(key.get(), kLocation).AsText();
     task.startDate = Fetch(key.get(), kStartDate).AsText();
@@ -44,10 +55,14 @@ TaskRecord ReadTask(const std::string& name) {
     task.runOnce = Fetch(key.get(), kRunOnce).IsTrue();
     task.paused = Fetch(key.get(), kPaused).IsTrue();
     task.lastRan = Fetch(key.get(), kLastRan).AsText();
+    if (store == Store::Machine) {
+        std::string own = OwnMachineTaskStamp(name);
+        if (!own.empty()) task.lastRan = own;
+    }
     return task;
 }
 
-bool WriteTask(const TaskRecord& task, long* status) {
+bool WriteTask(Store store, const TaskRecord& task, long* status) {
     long ignored = 0;
     long& result = status ? *status : ignored;
     if (task.name.empty()) {
@@ -55,7 +70,7 @@ bool WriteTask(const TaskRecord& task, long* status) {
         return false;
     }
     UniqueHKey key;
-    result = CreateRegistryKey(HKEY_LOCAL_MACHINE, TaskKey(task.name), KEY_SET_VALUE, key);
+    result = CreateRegistryKey(RootOf(store), TaskKey(task.name), KEY_SET_VALUE, key);
     if (result != ERROR_SUCCESS) return false;
     const std::pair<const char*, RegValue> values[] = {{kLocation, RegValue::Text(task.location)},
                                                        {kDaysOfTheWeek, RegValue::Text(task.days)},
@@ -69,19 +84,20 @@ bool WriteTask(const TaskRecord& task, long* status) {
     return result == ERROR_SUCCESS;
 }
 
-bool WriteTaskPaused(const std::string& name, bool paused) {
-    UniqueHKey key = OpenTask(name, KEY_SET_VALUE);
+bool WriteTaskPaused(Store store, const std::string& name, bool paused) {
+    UniqueHKey key = OpenTask(store, name, KEY_SET_VALUE);
     return key && PutFlag(key.get(), kPaused, paused);
 }
 
-bool WriteTaskLastRan(const std::string& name, const std::string& stamp) {
-    UniqueHKey key = OpenTask(name, KEY_SET_VALUE);
-    return key && PutText(key.get(), kLastRan, stamp);
+bool WriteTaskLastRan(Store store, const std::string& name, const std::string& stamp) {
+    if (UniqueHKey key = OpenTask(store, name, KEY_SET_VALUE)) return PutText(key.get(), kLastRan, stamp);
+    // A machine task this user may only read: the stamp is theirs alone.
+    return store == Store::Machine && OpenTask(store, name, KEY_READ) && WriteOwnMachineTaskStamp(name, stamp);
 }
 
-bool DeleteTaskRecord(const std::string& name) {
+bool DeleteTaskRecord(Store store, const std::string& name) {
     // An empty name would remove the tasks key itself.
-    return !name.empty() && DeleteKeyTree(HKEY_LOCAL_MACHINE, TaskKey(name));
+    return !name.empty() && DeleteKeyTree(RootOf(store), TaskKey(name));
 }
 
 }  // namespace store

@@ -4,6 +4,8 @@
 // with True = -1).
 #include <string>
 
+#include "store/Stores.h"
+
 namespace store {
 
 struct TaskRecord {
@@ -17,20 +19,22 @@ struct TaskRecord {
     std::string lastRan{};    // On 12/4/98 at 7:05:23 PM; empty when it never ran
 };
 
-// The named task's record; a missing record or value reads as empty text or false.
-TaskRecord ReadTask(const std::string& name);
+// The named task's record in the given store; a missing record or value reads as empty
+// text or false. A machine task's "Last Ran" is this user's own, when they have one.
+TaskRecord ReadTask(Store store, const std::string& name);
 
 // Creates the task's key and writes what the editor saves, in this order: "Location",
 // "Days of the Week", "Start Date", "Start Time", "Run Once". "Paused" and "Last Ran"
 // are left as they are. False when the key or any value could not be written, with
 // the first failure's registry code in *status when asked for; an empty name (it
 // would address the tasks key itself) writes nothing.
-bool WriteTask(const TaskRecord& task, long* status = nullptr);
+bool WriteTask(Store store, const TaskRecord& task, long* status = nullptr);
 // The two values that change after the save: the pause mark and the launch stamp.
-// They are written only into a record that exists.
-bool WriteTaskPaused(const std::string& name, bool paused);
-bool WriteTaskLastRan(const std::string& name, const std::string& stamp);
+// They are written only into a record that exists. A user who may not change a
+// machine task keeps its launch stamp in the user store, for themselves.
+bool WriteTaskPaused(Store store, const std::string& name, bool paused);
+bool WriteTaskLastRan(Store store, const std::string& name, const std::string& stamp);
 // Removes the task's key with all its values; false when nothing was removed.
-bool DeleteTaskRecord(const std::string& name);
+bool DeleteTaskRecord(Store store, const std::string& name);
 
 }  // namespace store

@@ -145,4 +145,7 @@ DWORD RunToEnd(const std::string& commandLine, DWORD ms) {
     return code;
 }
 
-void ClearStore() { RegDeleteTreeA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Halvern"); }
+void ClearStore() {
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Halvern");
+    RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE\\Halvern");
+}

@@ -43,5 +43,5 @@ std::optional<DateTime> NextMinuteWithRoom();
 std::string MessageBoxText(HWND box);
 // Runs a command line to its end (e.g. the Windows reg tool); returns its exit code.
 DWORD RunToEnd(const std::string& commandLine, DWORD ms = 30000);
-// Removes the program's whole store from the real registry of this Wine prefix.
+// Removes the program's two stores from the real registry of this Wine prefix.
 void ClearStore();

@@ -16,7 +16,7 @@
 
 namespace {
 
-const std::string kTitle = "Vantro 1.5";
+const std::string kTitle = "Vantro 1.6";
 
 // The editor's controls (frames hold most of them) of a class, and of a text if given.
 std::vector<HWND> ControlsOf(HWND dialog, const char* className, const char* text = nullptr) {

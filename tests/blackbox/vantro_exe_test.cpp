@@ -15,7 +15,7 @@
 
 namespace {
 
-const std::string kTitle = "Vantro 1.5";
+const std::string kTitle = "Vantro 1.6";
 
 class VantroExeTest : public ::testing::Test {
 protected:
@@ -40,10 +40,34 @@ protected:
 
 // reg add for one value of the real registry, as a user or another program would.
 void RegAdd(const std::string& key, const std::string& name, const char* type, const std::string& data,
-            const char* hive = "HKLM") {
-    std::string command = "C:\\windows\\system32\\reg.exe add \"" + std::string(hive) + "\\" + key + "\" /v \"" + name + "\" /t " +
-                          type + " /d \"" + data + "\" /f";
+            const char* root = "HKLM") {
+    std::string command = "C:\\windows\\system32\\reg.exe add \"" + std::string(root) + "\\" + key + "\" /v \"" +
+                          name + "\" /t " + type + " /d \"" + data + "\" /f";
     ASSERT_EQ(0u, RunToEnd(command)) << command;
+}
+
+// A whole task written with reg add, due on `date` at `time` every day or once; its
+// command writes `out`.
+void RegAddTask(const char* root, const std::string& name, const std::string& out, const std::string& date,
+                const std::string& time, bool once) {
+    const std::string key = store::TaskKey(name);
+    RegAdd(key, store::kLocation, "REG_SZ", "C:\\windows\\system32\\cmd.exe /c echo " + name + ">" + out, root);
+    RegAdd(key, store::kDaysOfTheWeek, "REG_SZ", once ? "" : "Sat,Fri,Thu,Wed,Tue,Mon,Sun", root);
+    RegAdd(key, store::kStartDate, "REG_SZ", date, root);
+    RegAdd(key, store::kStartTime, "REG_SZ", time, root);
+    RegAdd(key, store::kRunOnce, "REG_DWORD", once ? "4294967295" : "0", root);
+}
+
+// Waits for the files that due tasks write: up to the next minute, plus time for the
+// tick and the launches and for the stamps and deletions that follow.
+void WaitForFiles(const std::vector<std::string>& files) {
+    auto all = [&] {
+        for (const std::string& file : files)
+            if (!FileExists(file)) return false;
+        return true;
+    };
+    for (DWORD until = GetTickCount() + 90000; !all() && static_cast<LONG>(until - GetTickCount()) > 0;) Sleep(500);
+    Sleep(1500);
 }
 
 }  // namespace
@@ -110,18 +134,8 @@ TEST_F(VantroExeTest, TasksWrittenWithTheRegToolAreLaunchedAtTheirMinuteWithUpda
     const std::string onceOut = vantro.Folder() + "\\once.txt";
     const std::string date = datetext::DateMMDDYYYY(now.date());
     const std::string time = datetext::TimeHHMMAmPm(due);
-    const std::string tasks = std::string(store::kTasksKey) + "\\";
-    RegAdd(tasks + "Weekly", store::kLocation, "REG_SZ",
-           "C:\\windows\\system32\\cmd.exe /c echo weekly>" + weeklyOut);
-    RegAdd(tasks + "Weekly", store::kDaysOfTheWeek, "REG_SZ", "Sat,Fri,Thu,Wed,Tue,Mon,Sun");
-    RegAdd(tasks + "Weekly", store::kStartDate, "REG_SZ", date);
-    RegAdd(tasks + "Weekly", store::kStartTime, "REG_SZ", time);
-    RegAdd(tasks + "Weekly", store::kRunOnce, "REG_DWORD", "0");
-    RegAdd(tasks + "Once", store::kLocation, "REG_SZ", "C:\\windows\\system32\\cmd.exe /c echo once>" + onceOut);
-    RegAdd(tasks + "Once", store::kDaysOfTheWeek, "REG_SZ", "");
-    RegAdd(tasks + "Once", store::kStartDate, "REG_SZ", date);
-    RegAdd(tasks + "Once", store::kStartTime, "REG_SZ", time);
-    RegAdd(tasks + "Once", store::kRunOnce, "REG_DWORD", "4294967295");
+    RegAddTask("HKLM", "Weekly", weeklyOut, date, time, false);
+    RegAddTask("HKLM", "Once", onceOut, date, time, true);
     // Raised, the clock tick rebuilds the grid at every minute's start, before or after
     // the scheduler tick: the tasks must launch all the same.
     RegAdd(store::kTasksKey, store::kUpdate, "REG_DWORD", "4294967295");
@@ -129,16 +143,40 @@ TEST_F(VantroExeTest, TasksWrittenWithTheRegToolAreLaunchedAtTheirMinuteWithUpda
     vantro.Start();
     HWND main = MainWindow(vantro);
     ASSERT_NE(nullptr, main);
-    // Up to the due minute, plus time for the tick and the launches.
-    DWORD until = GetTickCount() + 90000;
-    while (!(FileExists(weeklyOut) && FileExists(onceOut)) && static_cast<LONG>(until - GetTickCount()) > 0)
-        Sleep(500);
-    Sleep(1500);  // the stamp and the deletion follow the start
+    WaitForFiles({weeklyOut, onceOut});
     EXPECT_TRUE(FileExists(weeklyOut));
     EXPECT_TRUE(FileExists(onceOut));
     std::string stamp = ReadKeyValue(HKEY_LOCAL_MACHINE, store::TaskKey("Weekly"), store::kLastRan).AsText();
     EXPECT_EQ("On " + datetext::ShortDate(now.date()) + " at ", stamp.substr(0, 3 + datetext::ShortDate(now.date()).size() + 4));
     EXPECT_EQ(std::vector<std::string>{"Weekly"}, ListSubKeys(HKEY_LOCAL_MACHINE, store::kTasksKey));
+
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(vantro.WaitForExit(20000));
+}
+
+// A user who is not an administrator: the machine store may only be read. No box
+// stands in the way at start-up, and the tasks of both stores run at their minute.
+TEST_F(VantroExeTest, WithAReadOnlyMachineStoreNoBoxWaitsAndBothStoresTasksRun) {
+    UsedStore();
+    std::optional<DateTime> next = NextMinuteWithRoom();
+    if (!next) GTEST_SKIP() << "too close to midnight for a one-minute wait";
+    const DateTime due = *next, now = LocalNow();
+    const std::string date = datetext::DateMMDDYYYY(now.date()), time = datetext::TimeHHMMAmPm(due);
+    const std::string machineOut = vantro.Folder() + "\\machine.txt", userOut = vantro.Folder() + "\\user.txt";
+    RegAddTask("HKLM", "Everyone", machineOut, date, time, false);
+    RegAddTask("HKCU", "Mine", userOut, date, time, true);
+    ReadOnlyKeys readOnly({store::kProgramKey, store::kTasksKey, store::TaskKey("Everyone")});
+
+    vantro.Start();
+    HWND main = MainWindow(vantro);
+    ASSERT_NE(nullptr, main);
+    EXPECT_EQ(nullptr, vantro.WaitForWindow("#32770", kTitle, 3000)) << "a box came up at start-up";
+    WaitForFiles({machineOut, userOut});
+    EXPECT_TRUE(FileExists(machineOut));
+    EXPECT_TRUE(FileExists(userOut));
+    EXPECT_TRUE(ListSubKeys(HKEY_CURRENT_USER, store::kTasksKey).empty()) << "the user's run-once task is gone";
+    EXPECT_EQ(std::vector<std::string>{"Everyone"}, ListSubKeys(HKEY_LOCAL_MACHINE, store::kTasksKey));
+    EXPECT_FALSE(ReadKeyValue(HKEY_CURRENT_USER, store::MachineTaskRunKey("Everyone"), store::kLastRan).IsEmpty());
 
     PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(vantro.WaitForExit(20000));
@@ -192,7 +230,7 @@ TEST_F(VantroExeTest, TaskExeStartsVantroAndLaterBringsItBackFromTheTray) {
     PostMessageA(main, WM_COMMAND, menu_ids::kAbout, 0);
     HWND about = nullptr;
     ASSERT_TRUE(WaitUntil([&] { return (about = FindWindowA("VantroAbout", "About Vantro")) != nullptr; }, 10000));
-    EXPECT_NE(nullptr, FindWindowExA(about, nullptr, "Static", "Version 1.5.0"));
+    EXPECT_NE(nullptr, FindWindowExA(about, nullptr, "Static", "Version 1.6.0"));
     PostMessageA(about, WM_CLOSE, 0, 0);
 
     PostMessageA(main, WM_CLOSE, 0, 0);

@@ -75,7 +75,7 @@ protected:
     UtilityPaths utilities;
     std::string driveList = "C: D:";
     TaskCommands commands{{controls.grdProgram, utilities, driveList, controls.window, [this] { tasks.LoadTaskGrid(); },
-                           [this](const std::string& name) { tasks.DeleteTask(name); }},
+                           [this](store::Store store, const std::string& name) { tasks.DeleteTask(store, name); }},
                           context};
 };
 

@@ -63,7 +63,7 @@ TEST_F(CommandsTest, DeleteAsksAndKeepsTheTaskOnNoAndNothingActsWithoutAChosenRo
     ASSERT_EQ(1u, prompts.asked.size());
     EXPECT_EQ("Remove this program for Vantro?", prompts.asked[0].text);
     EXPECT_EQ(static_cast<UINT>(MB_YESNO), prompts.asked[0].style);
-    EXPECT_EQ("Vantro 1.5", prompts.asked[0].title);
+    EXPECT_EQ("Vantro 1.6", prompts.asked[0].title);
     EXPECT_TRUE(TaskExists("Backup"));
     // Another writer's name with blanks at its ends is its own task, not Backup.
     AddTask({.name = " Backup ", .location = "C:\\other.exe"});

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "integration/CloseMessage.h"
+#include "integration/RunEntry.h"
 #include "support/VantroTest.h"
 #include "support/WhenShown.h"
 #include "tray/SysTray32.h"
@@ -63,13 +64,24 @@ TEST_F(CloseMessageTest, OnlyOkClosesItAndShowAgainIsWrittenAtOnceThenFOrFEndsWi
             seen += "; " + Setting(store::kProgramKey, store::kShowCloseWindows).AsText();
         }
     }));
-    EXPECT_EQ("in the tray; gone; Vantro 1.5; ticked; open; F; T", seen);
+    EXPECT_EQ("in the tray; gone; Vantro 1.6; ticked; open; F; T", seen);
 
     for (auto [value, shown] : {std::pair{"T", true}, {"f", false}, {"F", false}}) {
         SCOPED_TRACE(value);
         WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kShowCloseWindows, RegValue::Text(value), REG_SZ);
         EXPECT_EQ(shown, ShowNotice());
     }
+}
+
+TEST_F(CloseMessageTest, AUserWhoMayNotChangeTheMachineStoreKeepsBothSwitchesForThemselves) {
+    ReadOnlyKeys readOnly({store::kProgramKey, store::kRunKey});
+    ASSERT_TRUE(ShowNotice([&](HWND notice) {
+        Click(notice, kShowAgain);
+        Click(notice, kStartWithWindows);
+    }));
+    EXPECT_EQ("F", ReadKeyValue(HKEY_CURRENT_USER, store::kProgramKey, store::kShowCloseWindows).AsText());
+    EXPECT_EQ(RunEntryData(app), ReadKeyValue(HKEY_CURRENT_USER, store::kRunKey, store::kRunEntry).AsText());
+    EXPECT_FALSE(ShowNotice()) << "the user's own switch is read";
 }
 
 TEST_F(CloseMessageTest, StartWithWindowsFollowsTheMenusCheckMark) {

@@ -17,12 +17,14 @@ TEST_F(TaskListTest, EmptyStoreLeavesNoTaskRowAndNoRebuildStartsAnEmptyOrHaltedT
 }
 
 TEST_F(TaskListTest, RowsShowTheStoredRecordsAndEmptyCellsForMissingValues) {
-    AddTask({.name = "Backup", .location = "C:\\bin\\backup.exe /all", .days = "Fri,Mon"});
+    // Tasks of the user's own store, whose pause cell shows nothing but the pause.
+    const store::Store user = store::Store::User;
+    AddTask({.name = "Backup", .location = "C:\\bin\\backup.exe /all", .days = "Fri,Mon"}, user);
     AddTask({.name = "Call", .location = "MSG:Hi", .startDate = "01/02/2003", .startTime = "09:30 AM",
-               .runOnce = true, .paused = true});
-    CreateKey(HKEY_LOCAL_MACHINE, store::TaskKey("Bare"));
+               .runOnce = true, .paused = true}, user);
+    CreateKey(HKEY_CURRENT_USER, store::TaskKey("Bare"));
     // reg add writes true as 1.
-    WriteKeyValue(HKEY_LOCAL_MACHINE, store::TaskKey("Bare"), store::kPaused, RegValue::Integer(1), REG_DWORD);
+    WriteKeyValue(HKEY_CURRENT_USER, store::TaskKey("Bare"), store::kPaused, RegValue::Integer(1), REG_DWORD);
     int rebuilds = 0;
     controls.grdProgram.Rebuilt = [&] { ++rebuilds; };
     tasks.LoadTaskGrid();
@@ -42,11 +44,11 @@ TEST_F(TaskListTest, RowsShowTheStoredRecordsAndEmptyCellsForMissingValues) {
 TEST_F(TaskListTest, DeleteTaskRemovesTheRecordAndItsRowAndNothingWithoutAName) {
     AddTask({.name = "Backup", .location = "C:\\backup.exe"});
     AddTask({.name = "Clean", .location = "C:\\clean.exe"});
-    tasks.DeleteTask("");
-    tasks.DeleteTask("Nobody");
+    tasks.DeleteTask(store::Store::Machine, "");
+    tasks.DeleteTask(store::Store::Machine, "Nobody");
     EXPECT_TRUE(TaskExists("Backup"));
     EXPECT_EQ(controls.grdProgram.Rows(), 3) << "the grid is rebuilt all the same";
-    tasks.DeleteTask("Backup");
+    tasks.DeleteTask(store::Store::Machine, "Backup");
     EXPECT_FALSE(TaskExists("Backup"));
     EXPECT_EQ(RowOf("Backup"), 0);
     EXPECT_NE(RowOf("Clean"), 0);
@@ -72,11 +74,11 @@ TEST_F(TaskListTest, LeftPressOffersTheTaskCommandsAndLastRunOnlyOnATaskRow) {
     EXPECT_EQ(PauseOffered(), "UnPause");
     EXPECT_EQ(controls.txtStatus.Text(), "Last ran On 12/4/98 at 7:05:23 PM");
 
-    controls.txtStatus.SetText("Vantro 1.5");
+    controls.txtStatus.SetText("Vantro 1.6");
     pressOn(0);
     EXPECT_FALSE(controls.mnuEdit.Enabled() || controls.mnuDelete.Enabled());
     EXPECT_EQ(PauseOffered(), "");
-    EXPECT_EQ(controls.txtStatus.Text(), "Vantro 1.5");
+    EXPECT_EQ(controls.txtStatus.Text(), "Vantro 1.6");
 }
 
 }  // namespace

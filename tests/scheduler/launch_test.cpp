@@ -23,9 +23,9 @@ TEST_F(LaunchTest, MessageFileHoldsExactlyTheLatestMessageInTheProgramFolderWhat
     WriteWholeFile(MessageFile(), "an older message\r\nand a second line\r\n");
     TempFolder elsewhere;  // where a browse in the editor left the current folder
     SetCurrentDirectoryA(elsewhere.Path().c_str());
-    scheduler.RunMessageTask("Call", "MSG:Hello", kNotepad, false);
+    scheduler.RunMessageTask(store::Store::Machine, "Call", "MSG:Hello", kNotepad, false);
     EXPECT_EQ(ReadWholeFile(MessageFile()), "Hello\r\n");
-    scheduler.RunMessageTask("Call", "MSG:", "", false);
+    scheduler.RunMessageTask(store::Store::Machine, "Call", "MSG:", "", false);
     EXPECT_EQ(ReadWholeFile(MessageFile()), "\r\n");
     const std::string file = " \"" + MessageFile() + "\"";
     EXPECT_EQ(Started(), (std::vector<std::string>{kNotepad + file, file}))
@@ -34,13 +34,13 @@ TEST_F(LaunchTest, MessageFileHoldsExactlyTheLatestMessageInTheProgramFolderWhat
 
 TEST_F(LaunchTest, AProgramTheShellOpensHasRunButOneNeitherCouldStartHasNot) {
     AddTask({.name = "Missing", .location = "C:\\missing.exe /x", .runOnce = true});
-    ASSERT_TRUE(store::WriteTaskLastRan("Missing", "On 12/1/98 at 1:00:00 PM"));
+    ASSERT_TRUE(store::WriteTaskLastRan(store::Store::Machine, "Missing", "On 12/1/98 at 1:00:00 PM"));
     launcher.failingStarts["C:\\missing.exe /x"] = ERROR_FILE_NOT_FOUND;
     launcher.shellResult = SE_ERR_FNF;
     controls.window = reinterpret_cast<HWND>(0x1234);
-    controls.txtStatus.SetText("Vantro 1.5");
+    controls.txtStatus.SetText("Vantro 1.6");
     clock.Set({1998, 12, 4, 19, 5, 23, 0});
-    scheduler.RunProgramTask("Missing", "C:\\missing.exe /x", true);
+    scheduler.RunProgramTask(store::Store::Machine, "Missing", "C:\\missing.exe /x", true);
 
     ASSERT_EQ(launcher.launches.size(), 2u);
     const LaunchRecord& shell = launcher.launches[1];
@@ -55,12 +55,12 @@ TEST_F(LaunchTest, AProgramTheShellOpensHasRunButOneNeitherCouldStartHasNot) {
     EXPECT_EQ(prompts.MessageBoxes()[0].title, "Error: 2");
     EXPECT_EQ(prompts.MessageBoxes()[0].text, SystemMessageText(ERROR_FILE_NOT_FOUND));
     EXPECT_EQ(prompts.MessageBoxes()[0].style, static_cast<UINT>(MB_OK));
-    EXPECT_EQ(controls.txtStatus.Text(), "Vantro 1.5");
+    EXPECT_EQ(controls.txtStatus.Text(), "Vantro 1.6");
     EXPECT_EQ(ReadTaskValue("Missing", store::kLastRan).AsText(), "On 12/1/98 at 1:00:00 PM");
     EXPECT_TRUE(TaskExists("Missing")) << "a run-once task that did not run comes again";
 
     launcher.shellResult = 42;
-    scheduler.RunProgramTask("Missing", "C:\\missing.exe /x", true);
+    scheduler.RunProgramTask(store::Store::Machine, "Missing", "C:\\missing.exe /x", true);
     EXPECT_EQ(controls.txtStatus.Text(), "Last program to run is Missing on 12/4/98 at 7:05:23 PM");
     EXPECT_FALSE(TaskExists("Missing"));
     RunMessageLoop();
@@ -71,7 +71,7 @@ TEST_F(LaunchTest, MessageFileFailuresAreReportedAndTheMessageRunsOn) {
     AddTask({.name = "Note", .location = "MSG:Hi", .runOnce = true});
     tasks.LoadTaskGrid();
     std::filesystem::create_directory(MessageFile());  // a folder where the file should go
-    scheduler.RunMessageTask("Note", "MSG:Hi", kNotepad, true);
+    scheduler.RunMessageTask(store::Store::Machine, "Note", "MSG:Hi", kNotepad, true);
     RunMessageLoop();
     ASSERT_EQ(prompts.MessageBoxes().size(), 1u);
     PromptRecord box = prompts.MessageBoxes()[0];
@@ -83,20 +83,20 @@ TEST_F(LaunchTest, MessageFileFailuresAreReportedAndTheMessageRunsOn) {
     EXPECT_EQ(RowOf("Note"), 0);
     EXPECT_EQ(controls.txtStatus.Text(), "Last message to run is Note on 12/4/98 at 7:05:00 PM");
 
-    app.SetPath(folder.Path() + "\\gone");
+    app.SetDataFolder(folder.Path() + "\\gone\\deeper");  // only the last folder is made when missing
     AddTask({.name = "Weekly", .location = "MSG:Hi", .days = "Fri"});
-    scheduler.RunMessageTask("Weekly", "MSG:Hi", kNotepad, false);
+    scheduler.RunMessageTask(store::Store::Machine, "Weekly", "MSG:Hi", kNotepad, false);
     RunMessageLoop();
     ASSERT_EQ(prompts.MessageBoxes().size(), 2u);
     EXPECT_EQ(prompts.MessageBoxes()[1].title, std::to_string(ERROR_PATH_NOT_FOUND));
     EXPECT_TRUE(TaskExists("Weekly"));
 
     // An editor that can be neither started nor opened is reported the same way.
-    app.SetPath(folder.Path());
+    app.SetDataFolder(folder.Path());
     std::filesystem::remove(MessageFile());
     launcher.failingStarts[kNotepad + " " + MessageFileArgument(folder.Path())] = ERROR_FILE_NOT_FOUND;
     launcher.shellResult = SE_ERR_FNF;
-    scheduler.RunMessageTask("Weekly", "MSG:Hi", kNotepad, false);
+    scheduler.RunMessageTask(store::Store::Machine, "Weekly", "MSG:Hi", kNotepad, false);
     RunMessageLoop();
     ASSERT_EQ(prompts.MessageBoxes().size(), 3u);
     EXPECT_EQ(prompts.MessageBoxes()[2].title, std::to_string(ERROR_FILE_NOT_FOUND));
@@ -104,7 +104,7 @@ TEST_F(LaunchTest, MessageFileFailuresAreReportedAndTheMessageRunsOn) {
 
 TEST_F(LaunchTest, RunTaskStartsTheRowAsAProgramAndReportsOneThatCannotStart) {
     AddTask({.name = "Note", .location = "MSG:Hi", .runOnce = true});
-    controls.txtStatus.SetText("Vantro 1.5");
+    controls.txtStatus.SetText("Vantro 1.6");
     RunTaskOn("nobody");
     EXPECT_TRUE(launcher.launches.empty());
 
@@ -117,7 +117,7 @@ TEST_F(LaunchTest, RunTaskStartsTheRowAsAProgramAndReportsOneThatCannotStart) {
     ASSERT_EQ(prompts.MessageBoxes().size(), 1u);
     EXPECT_EQ(prompts.MessageBoxes()[0].title, "Error: 2");
     EXPECT_TRUE(ReadTaskValue("Note", store::kLastRan).IsEmpty());
-    EXPECT_EQ(controls.txtStatus.Text(), "Vantro 1.5");
+    EXPECT_EQ(controls.txtStatus.Text(), "Vantro 1.6");
     EXPECT_EQ(minimized, 0);
     EXPECT_FALSE(FileExists(MessageFile()));
 
@@ -163,7 +163,7 @@ private:
 TEST_F(RealLaunchTest, AMissingProgramShowsOneBoxOfOurOwnAndKeepsItsRecord) {
     const std::string missing = folder.Path() + "\\missing.exe";
     AddTask({.name = "Missing", .location = missing, .runOnce = true});
-    ASSERT_TRUE(store::WriteTaskLastRan("Missing", "On 12/1/98 at 1:00:00 PM"));
+    ASSERT_TRUE(store::WriteTaskLastRan(store::Store::Machine, "Missing", "On 12/1/98 at 1:00:00 PM"));
     tasks.LoadTaskGrid();
     DialogWatch watch;
     realScheduler.Timer2_Timer();
@@ -192,7 +192,7 @@ TEST_F(RealLaunchTest, UnquotedPathWithBlanksStartsTheRealFileItNames) {
     ASSERT_TRUE(CopyFileA((std::string(system) + "\\cmd.exe").c_str(), (tools + "\\tool.exe").c_str(), FALSE));
     ASSERT_TRUE(CopyFileA((std::string(system) + "\\hostname.exe").c_str(), (folder.Path() + "\\My.exe").c_str(), FALSE));
     AddTask({.name = "Tool", .location = "x"});
-    realScheduler.RunProgramTask("Tool", tools + "\\tool.exe /c echo tool> " + out, false);
+    realScheduler.RunProgramTask(store::Store::Machine, "Tool", tools + "\\tool.exe /c echo tool> " + out, false);
     EXPECT_TRUE(WaitForFile(out));
     EXPECT_FALSE(ReadTaskValue("Tool", store::kLastRan).IsEmpty());
 }

@@ -105,9 +105,9 @@ TEST_F(TickTest, StatusLineKeepsOnlyAProgramLaunch) {
     tasks.LoadTaskGrid();
     const std::pair<const char*, const char*> cases[] = {
         {"Last program to run is X on 12/4/98 at 7:05:00 PM", "Last program to run is X on 12/4/98 at 7:05:00 PM"},
-        {"LAST program", "LAST program"},          {"Last message to run is X", "Vantro 1.5"},
-        {"Last progra", "Vantro 1.5"},             {"", "Vantro 1.5"},
-        {"Last ran was NEVER", "Vantro 1.5"}};
+        {"LAST program", "LAST program"},          {"Last message to run is X", "Vantro 1.6"},
+        {"Last progra", "Vantro 1.6"},             {"", "Vantro 1.6"},
+        {"Last ran was NEVER", "Vantro 1.6"}};
     for (const auto& [before, after] : cases) {
         controls.txtStatus.SetText(before);
         scheduler.Timer2_Timer();

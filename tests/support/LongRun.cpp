@@ -60,6 +60,7 @@ LongRunReport RunMainWindow(int minutes, int warmUpMinutes) {
     ScratchRegistry registry;
     Application app;
     app.SetPath(folder.Path());
+    app.SetDataFolder(folder.Path());
     FakeClock clock;
     ScriptedPrompts prompts;
     CountingLauncher launcher;

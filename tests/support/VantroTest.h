@@ -17,14 +17,14 @@
 #include "support/Doubles.h"
 #include "support/ScratchRegistry.h"
 
-// Stores a task as the editor's save does, and its pause mark. A start left empty is
-// the tests' usual minute: Friday 12/04/1998 at 07:05 PM.
-inline void AddTask(store::TaskRecord task) {
+// Stores a task as the editor's save does, and its pause mark (in the machine store
+// unless told). A start left empty is the tests' usual minute: Friday 12/04/1998 at 07:05 PM.
+inline void AddTask(store::TaskRecord task, store::Store where = store::Store::Machine) {
     if (task.startDate.empty()) task.startDate = "12/04/1998";
     if (task.startTime.empty()) task.startTime = "07:05 PM";
-    ASSERT_TRUE(store::WriteTask(task)) << task.name;
+    ASSERT_TRUE(store::WriteTask(where, task)) << task.name;
     if (task.paused) {
-        ASSERT_TRUE(store::WriteTaskPaused(task.name, true)) << task.name;
+        ASSERT_TRUE(store::WriteTaskPaused(where, task.name, true)) << task.name;
     }
 }
 
@@ -35,7 +35,10 @@ inline bool TaskExists(const std::string& name) { return KeyExists(store::TaskKe
 
 class VantroTest : public ::testing::Test {
 protected:
-    VantroTest() { app.SetPath(folder.Path()); }
+    VantroTest() {
+        app.SetPath(folder.Path());
+        app.SetDataFolder(folder.Path());
+    }
 
     ScratchRegistry registry;
     TempFolder folder;

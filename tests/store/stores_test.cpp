@@ -1,0 +1,41 @@
+#include <gtest/gtest.h>
+
+#include "integration/RunEntry.h"
+#include "store/RegistrySets.h"
+#include "store/StoreLayout.h"
+#include "store/Stores.h"
+#include "support/ScratchRegistry.h"
+
+namespace {
+
+RegValue Stored(HKEY root, const char* key, const char* name) { return ReadKeyValue(root, key, name); }
+
+TEST(Stores, SettingsAreReadUserFirstAndWrittenToTheMachineOnlyWhereThisUserMayChangeIt) {
+    ScratchRegistry scratch;
+    ASSERT_TRUE(store::MayWriteMachineStore());
+    // An administrator's write reaches every user, and their own older value no longer hides it.
+    CreateKey(HKEY_CURRENT_USER, store::kProgramKey);
+    WriteKeyValue(HKEY_CURRENT_USER, store::kProgramKey, store::kRemoteIP, RegValue::Text("old"), REG_SZ);
+    EXPECT_EQ(ERROR_SUCCESS, store::WriteSetting(store::kRemoteIP, RegValue::Text("server"), REG_SZ));
+    EXPECT_EQ("server", Stored(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kRemoteIP).AsText());
+    EXPECT_EQ("server", store::ReadSetting(store::kRemoteIP).AsText());
+
+    CreateKey(HKEY_LOCAL_MACHINE, store::kRunKey);
+    ReadOnlyKeys readOnly({store::kProgramKey, store::kRunKey});
+    EXPECT_FALSE(store::MayWriteMachineStore());
+    EXPECT_EQ(store::Store::User, store::WritableStore());
+    DeleteKeyTree(HKEY_CURRENT_USER, "SOFTWARE\\Halvern");  // this user's store is made by the first write
+    EXPECT_EQ(ERROR_SUCCESS, store::WriteSetting(store::kRemoteIP, RegValue::Text("mine"), REG_SZ));
+    EXPECT_EQ("mine", Stored(HKEY_CURRENT_USER, store::kProgramKey, store::kRemoteIP).AsText());
+    EXPECT_EQ("server", Stored(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kRemoteIP).AsText());
+    EXPECT_EQ("mine", store::ReadSetting(store::kRemoteIP).AsText());
+
+    // Start with Windows: this user's own Run key; an administrator's entry stays on.
+    EXPECT_EQ(ERROR_SUCCESS, WriteRunEntry("C:\\V\\Vantro.exe"));
+    EXPECT_EQ("C:\\V\\Vantro.exe", Stored(HKEY_CURRENT_USER, store::kRunKey, store::kRunEntry).AsText());
+    EXPECT_TRUE(Stored(HKEY_LOCAL_MACHINE, store::kRunKey, store::kRunEntry).IsEmpty());
+    EXPECT_TRUE(DeleteRunEntry());
+    EXPECT_TRUE(Stored(HKEY_CURRENT_USER, store::kRunKey, store::kRunEntry).IsEmpty());
+}
+
+}  // namespace
