@@ -13,8 +13,10 @@ struct AddressListFree {
 std::string AddressText(const sockaddr* address, socklen_t size, unsigned port) {
     char host[NI_MAXHOST] = {};
     getnameinfo(address, size, host, sizeof host, nullptr, 0, NI_NUMERICHOST);
-    std::string text = address->sa_family == AF_INET6 ? "[" + std::string(host) + "]" : std::string(host);
-    return text + ":" + std::to_string(port);
+    std::string text;
+    if (address->sa_family == AF_INET6) text.append("[").append(host).append("]");
+    else text.append(host);
+    return text.append(":").append(std::to_string(port));
 }
 
 void SetPort(sockaddr* address, unsigned port) {
