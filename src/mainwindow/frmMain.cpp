@@ -13,6 +13,8 @@
 #include "mainwindow/MenuIds.h"
 #include "app/ProgramName.h"
 #include "remote/OLEConnection.h"
+#include "remote/RemoteLink.h"
+#include "remote/RemoteNews.h"
 #include "store/CrashFlag.h"
 #include "store/FixRegistry.h"
 #include "store/RegistrySets.h"
@@ -257,6 +259,11 @@ void frmMain::OnTrayMessage(UINT mouseMessage) {
 LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_TRAYICON) {
         OnTrayMessage(LOWORD(lParam));
+        return 0;
+    }
+    if (message == kRemoteStatusMessage) {
+        std::string news = RemoteNews(ctx_, hwnd(), wParam, lParam);
+        if (!news.empty()) c_.txtStatus.SetText(news), AddTrayIcon(hwnd(), icon_.get(), news);
         return 0;
     }
     if (message == TaskbarCreatedMessage() && message != 0) {
