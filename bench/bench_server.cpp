@@ -4,6 +4,7 @@
 //
 //   bench_server HOST PORT [SERVER PID] [REQUESTS PER CLIENT]
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>

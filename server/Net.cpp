@@ -1,3 +1,8 @@
+// Winsock's select() takes any number of sockets up to this; under Wine it is much
+// quicker than WSAPoll.
+#ifdef _WIN32
+#define FD_SETSIZE 1100
+#endif
 #include "Net.h"
 
 #include <algorithm>
@@ -73,7 +78,24 @@ bool SetNonBlocking(Handle h) {
     return ioctlsocket(h, FIONBIO, &on) == 0;
 }
 int Poll(PollEntry* entries, size_t count, int timeoutMs) {
-    return WSAPoll(entries, static_cast<ULONG>(count), timeoutMs);
+    if (count > FD_SETSIZE) return WSAPoll(entries, static_cast<ULONG>(count), timeoutMs);
+    fd_set readable, writable, failed;
+    FD_ZERO(&readable);
+    FD_ZERO(&writable);
+    FD_ZERO(&failed);
+    for (size_t i = 0; i < count; ++i) {
+        if (entries[i].events & POLLIN) FD_SET(entries[i].fd, &readable);
+        if (entries[i].events & POLLOUT) FD_SET(entries[i].fd, &writable);
+        FD_SET(entries[i].fd, &failed);
+    }
+    timeval limit{timeoutMs / 1000, (timeoutMs % 1000) * 1000};
+    int ready = select(0, &readable, &writable, &failed, &limit);
+    for (size_t i = 0; i < count && ready >= 0; ++i) {
+        entries[i].revents = static_cast<short>((FD_ISSET(entries[i].fd, &readable) ? POLLIN : 0) |
+                                                (FD_ISSET(entries[i].fd, &writable) ? POLLOUT : 0) |
+                                                (FD_ISSET(entries[i].fd, &failed) ? POLLERR : 0));
+    }
+    return ready;
 }
 long Send(Handle h, const char* data, size_t size) {
     return send(h, data, static_cast<int>(std::min<size_t>(size, 1 << 30)), 0);
