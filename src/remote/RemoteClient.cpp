@@ -35,8 +35,12 @@ public:
         if (member.empty()) return {link_ && link_->Attached() ? id_ : std::string(), {}};
         if (Is(member, "Attach") || Is(member, "Detach")) {
             if (args.size() != 1) return WrongArguments();
-            link_.reset();  // withdraws what this object attached before
-            if (Is(member, "Detach")) return {std::string(remote::kOk), {}};
+            if (Is(member, "Detach")) {
+                if (link_) link_->Withdraw();
+                link_.reset();
+                return {std::string(remote::kOk), {}};
+            }
+            link_.reset();  // withdraws what this object attached before, without waiting
             id_ = ComponentText(args[0]);
             if (!remote::IsValidId(id_))
                 return {{}, {static_cast<DWORD>(E_INVALIDARG), "The instance id cannot be sent to the server."}};

@@ -146,7 +146,9 @@ struct RemoteLink::Shared {
             }
             if (!error) {
                 attached = true;
-                if (!everAttached || toldLost) Tell(everAttached ? RemoteStatus::Back : RemoteStatus::Attached);
+                // After a failure the user heard of, the attachment's return is news too.
+                if (!everAttached || toldLost)
+                    Tell(toldLost || toldUnreachable ? RemoteStatus::Back : RemoteStatus::Attached);
                 everAttached = true;
                 toldLost = false;
                 retry = kFirstRetry;
@@ -179,12 +181,14 @@ RemoteLink::RemoteLink(remote::HostPort server, std::string id, HWND notify) : s
     std::thread([shared = shared_] { shared->Run(); }).detach();
 }
 
-RemoteLink::~RemoteLink() {
+void RemoteLink::Withdraw() { Stop(std::chrono::duration_cast<std::chrono::milliseconds>(kDetachTime + 500ms)); }
+
+void RemoteLink::Stop(std::chrono::milliseconds wait) {
     std::unique_lock lock(shared_->mutex);
     shared_->stopping = true;
     shared_->wake.notify_all();
-    // An exchange under way ends at its own deadline; the exit does not wait for it.
-    shared_->wake.wait_for(lock, kDetachTime + 500ms, [this] { return shared_->done; });
+    // An exchange under way ends at its own deadline; nobody waits for it longer.
+    shared_->wake.wait_for(lock, wait, [this] { return shared_->done; });
 }
 
 bool RemoteLink::Attached() const { return shared_->attached; }

@@ -5,6 +5,7 @@
 // happened by posted messages only.
 #include <windows.h>
 
+#include <chrono>
 #include <memory>
 #include <string>
 
@@ -20,14 +21,18 @@ inline constexpr DWORD kServerRefused = 0x80040201;
 class RemoteLink {
 public:
     RemoteLink(remote::HostPort server, std::string id, HWND notify);
-    // Withdraws the attachment; waits for that a short, bounded time at most.
-    ~RemoteLink();
+    // Withdraws the attachment without waiting: the thread finishes on its own.
+    ~RemoteLink() { Stop(std::chrono::milliseconds(0)); }
+    // Withdraws the attachment and waits for that a short, bounded time at most (at exit).
+    void Withdraw();
     RemoteLink(const RemoteLink&) = delete;
     RemoteLink& operator=(const RemoteLink&) = delete;
 
     bool Attached() const;
 
 private:
+    void Stop(std::chrono::milliseconds wait);
+
     struct Shared;
     std::shared_ptr<Shared> shared_;  // the thread holds it too, should it outlive the link
 };

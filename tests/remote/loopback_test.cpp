@@ -58,6 +58,12 @@ TEST_F(LoopbackTest, AServerThatIsGoneIsReportedOnceAndNothingIsAttached) {
     EXPECT_EQ(1u, prompts.asked.size());
     EXPECT_EQ("Error: " + std::to_string(WSAECONNREFUSED) + "\r", prompts.asked[0].text.substr(0, 13));
     EXPECT_EQ("", ComponentText(main.Remote().oRemoteClient->Get("").value)) << "nothing attached";
+
+    const std::string before = main.Controls().txtStatus.Text();
+    ServerProcess late(2, server.Port());  // the server comes later: attached, and the user told
+    EXPECT_TRUE(PumpUntil([&] { return main.Controls().txtStatus.Text() != before; }, 20000));
+    EXPECT_EQ(std::vector{LocalInstanceId()}, ServerList(late.Port()));
+    EXPECT_EQ(1u, prompts.asked.size()) << "no box for the retries";
 }
 
 TEST_F(LoopbackTest, AStartAttachesThisInstanceWhichOthersGarbageCannotUndoAndTheExitWithdrawsIt) {
@@ -100,12 +106,13 @@ TEST_F(LoopbackTest, AStartAttachesThisInstanceWhichOthersGarbageCannotUndoAndTh
 }
 
 TEST_F(LoopbackTest, ATricklingServerHoldsUpNeitherTheStartNorTheExit) {
-    StandInServer trickler("OK\n", 4000);
+    StandInServer trickler("OK\n", 1500);  // and no reply at all to the withdrawal
     WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kRemoteIP, RegValue::Text(trickler.Address()), REG_SZ);
     frmMain main(realContext);
     ULONGLONG start = GetTickCount64();
     main.Load();
     EXPECT_LT(GetTickCount64() - start, 2000u) << "the start waits on no reply";
+    EXPECT_TRUE(PumpUntil([&] { return !ComponentText(main.Remote().oRemoteClient->Get("").value).empty(); }, 10000));
     start = GetTickCount64();
     main.mnuExit_Click();
     EXPECT_LT(GetTickCount64() - start, 4000u) << "the exit waits a short, bounded time";
@@ -134,7 +141,7 @@ TEST_F(LoopbackTest, AfterTheServerRestartsTheLinkAttachesAgainAndTellsOnceEachW
     EXPECT_EQ(std::vector{RemoteStatus::Back}, News(window, 1, 20000));
     EXPECT_EQ(attached, ServerList(port));
     EXPECT_TRUE(News(window, 1, 3000).empty()) << "no more news while attached";
-    link.reset();
+    link->Withdraw();
     EXPECT_TRUE(ServerList(port).empty()) << "withdrawn at the end";
     DestroyWindow(window);
 }
