@@ -108,10 +108,14 @@ TEST_F(LoopbackTest, AStartAttachesThisInstanceWhichOthersGarbageCannotUndoAndTh
 TEST_F(LoopbackTest, ATricklingServerHoldsUpNeitherTheStartNorTheExit) {
     StandInServer trickler("OK\n", 1500);  // and no reply at all to the withdrawal
     WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kRemoteIP, RegValue::Text(trickler.Address()), REG_SZ);
+    AddTask({"Backup", "C:\\tools\\backup.exe", "12/04/1998", "07:05 PM", "Sat,Fri,Thu,Wed,Tue,Mon,Sun"});
+    clock.Set({1998, 12, 4, 19, 4, 59, 800});
     frmMain main(realContext);
     ULONGLONG start = GetTickCount64();
     main.Load();
     EXPECT_LT(GetTickCount64() - start, 2000u) << "the start waits on no reply";
+    clock.Set({1998, 12, 4, 19, 5, 0, 10});
+    EXPECT_TRUE(PumpUntil([&] { return launcher.launches.size() == 1; }, 1000)) << "the due task starts while it connects";
     EXPECT_TRUE(PumpUntil([&] { return !ComponentText(main.Remote().oRemoteClient->Get("").value).empty(); }, 10000));
     start = GetTickCount64();
     main.mnuExit_Click();
