@@ -38,8 +38,9 @@ void ServerLoop::Run(const std::atomic<bool>& stop) {
         for (size_t i = 0; i < ids.size(); ++i) {
             auto found = peers_.find(ids[i]);
             short ready = entries[listeners_.size() + i].revents;
-            bool keep = true;
-            if (ready & (POLLIN | POLLHUP | POLLERR)) keep = Read(ids[i], found->second);
+            // A broken connection is dropped at once, also one that is not being read from.
+            bool keep = !(ready & POLLERR);
+            if (keep && (ready & (POLLIN | POLLHUP))) keep = Read(ids[i], found->second);
             if (keep && (ready & POLLOUT)) keep = Write(found->second);
             if (!keep) Drop(ids[i]);
         }

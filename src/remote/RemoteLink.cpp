@@ -2,6 +2,7 @@
 
 #include <winsock2.h>
 #include <ws2tcpip.h>
+#include <mstcpip.h>
 
 #include <algorithm>
 #include <atomic>
@@ -67,6 +68,10 @@ int Connect(const remote::HostPort& server, Clock::time_point deadline, UniqueSo
         int soError = 0, size = sizeof soError;
         getsockopt(s.get(), SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&soError), &size);
         if (connected && soError == 0) {
+            // A server whose machine vanished (no FIN, no RST) is noticed in about two minutes.
+            tcp_keepalive probes{1, 60000, 6000};
+            DWORD returned = 0;
+            WSAIoctl(s.get(), SIO_KEEPALIVE_VALS, &probes, sizeof probes, nullptr, 0, &returned, nullptr, nullptr);
             result = std::move(s);
             return 0;
         }
