@@ -76,7 +76,7 @@ int Connect(const remote::HostPort& server, Clock::time_point deadline, UniqueSo
             return 0;
         }
         error = soError ? soError : connected ? WSAECONNREFUSED : WSAETIMEDOUT;
-        if (!connected) break;  // the deadline has passed
+        if (Clock::now() >= deadline) break;
     }
     return error;
 }
