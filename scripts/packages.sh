@@ -10,6 +10,8 @@ command -v x86_64-w64-mingw32-g++-posix >/dev/null || need+=(mingw-w64)
 command -v xvfb-run >/dev/null || need+=(xvfb)
 command -v xauth >/dev/null || need+=(xauth)
 command -v cmake >/dev/null || need+=(cmake)
+# ip netns: the test of a peer that vanishes without a word.
+command -v ip >/dev/null || need+=(iproute2)
 command -v g++ >/dev/null || need+=(g++)
 [ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest)
 command -v makensis >/dev/null || need+=(nsis)

@@ -64,11 +64,9 @@ Outcome AttachmentServer::Attach(ConnectionId connection, std::string_view id) {
         // Only the connection that holds an attachment has a say over it.
         return same->owner == connection ? Outcome{std::string(kOk) + "\n"} : Refuse("attached elsewhere");
     }
-    if (AttachedBy(connection) >= kMaxAttachmentsPerConnection)
-        return Refuse("too many attachments on this connection");
-    if (attachments_.size() >= kMaxAttachments) return Refuse("the server is full");
+    if (AttachedBy(connection) >= perConnection_) return Refuse("too many attachments on this connection");
     attachments_.push_back({std::string(id), connection});
-    changed_ = true;
+    changes_.push_back("attached " + std::string(id));
     return {std::string(kOk) + "\n"};
 }
 
@@ -78,7 +76,7 @@ Outcome AttachmentServer::Detach(ConnectionId connection, std::string_view id) {
                             [&](const Attachment& a) { return a.id == id && a.owner == connection; });
     if (own == attachments_.end()) return Refuse("not attached");
     attachments_.erase(own);
-    changed_ = true;
+    changes_.push_back("detached " + std::string(id));
     return {std::string(kOk) + "\n"};
 }
 
@@ -90,9 +88,10 @@ Outcome AttachmentServer::ListReply() const {
 
 void AttachmentServer::Closed(ConnectionId connection) {
     connections_.erase(connection);
-    size_t before = attachments_.size();
-    std::erase_if(attachments_, [&](const Attachment& a) { return a.owner == connection; });
-    changed_ = changed_ || attachments_.size() != before;
+    std::erase_if(attachments_, [&](const Attachment& a) {
+        if (a.owner == connection) changes_.push_back("released " + a.id + " (connection gone)");
+        return a.owner == connection;
+    });
 }
 
 std::vector<ConnectionId> AttachmentServer::Expired(Millis now) const {
@@ -114,7 +113,5 @@ std::vector<std::string> AttachmentServer::List() const {
     for (const auto& a : attachments_) ids.push_back(a.id);
     return ids;
 }
-
-bool AttachmentServer::TakeChanged() { return std::exchange(changed_, false); }
 
 }  // namespace remote

@@ -6,6 +6,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace remote {
@@ -21,8 +22,10 @@ struct Outcome {
 class AttachmentServer {
 public:
     // timeout: how long a request may stay half-sent, and how long a connection that
-    // holds no attachment may stay silent.
-    explicit AttachmentServer(Millis timeout) : timeout_(timeout) {}
+    // holds no attachment may stay silent. The total of attachments follows from the
+    // per-connection limit and the number of connections the loop accepts.
+    AttachmentServer(Millis timeout, size_t attachmentsPerConnection)
+        : timeout_(timeout), perConnection_(attachmentsPerConnection) {}
 
     void Opened(ConnectionId connection, Millis now);
     Outcome Received(ConnectionId connection, std::string_view bytes, Millis now);
@@ -32,8 +35,8 @@ public:
 
     // Attached ids, oldest first.
     std::vector<std::string> List() const;
-    // True once after every change of the list.
-    bool TakeChanged();
+    // One line for each change of the list since the last call ("attached <id>").
+    std::vector<std::string> TakeChanges() { return std::exchange(changes_, {}); }
 
 private:
     struct Connection {
@@ -52,9 +55,10 @@ private:
     size_t AttachedBy(ConnectionId connection) const;
 
     Millis timeout_;
+    size_t perConnection_;
     std::map<ConnectionId, Connection> connections_;
     std::vector<Attachment> attachments_;
-    bool changed_ = false;
+    std::vector<std::string> changes_;
 };
 
 }  // namespace remote

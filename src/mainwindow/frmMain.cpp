@@ -13,6 +13,8 @@
 #include "mainwindow/MenuIds.h"
 #include "app/ProgramName.h"
 #include "remote/OLEConnection.h"
+#include "remote/RemoteLink.h"
+#include "remote/RemoteNews.h"
 #include "store/CrashFlag.h"
 #include "store/FixRegistry.h"
 #include "store/MissedRunSettings.h"
@@ -274,6 +276,14 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     // A timer armed before a sleep or a clock change would fire at the wrong moment.
     if (message == WM_TIMECHANGE || (message == WM_POWERBROADCAST && IsResume(wParam))) scheduler_.ClockMoved();
+    if (message == kRemoteStatusMessage) {
+        std::string news = RemoteNews(ctx_, hwnd(), wParam, lParam);
+        if (!news.empty()) {
+            c_.txtStatus.SetText(news);
+            SetTrayTip(hwnd(), news);
+        }
+        return 0;
+    }
     if (message == TaskbarCreatedMessage() && message != 0) {
         AddTrayIcon(hwnd(), icon_.get(), Caption());
         return 0;

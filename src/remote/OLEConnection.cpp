@@ -28,7 +28,8 @@ public:
         o_.oLocalClient = local.object;
         bool dialUp = settings_.chkAutoDial.Value() == 1;
         if (dialUp || settings_.chkNetworked.Value() == 1) {
-            if (ServerOutOfReach() && dialUp && !DialUp()) return false;
+            // The attach is the one connection: no probe of the server before it.
+            if (dialUp && !LineUp() && !DialUp()) return false;
             if (!Attach()) return false;
         }
         settings_.Unload();
@@ -48,15 +49,12 @@ private:
     std::string Host() const { return Trimmed(settings_.txtIPAddress.Text()); }
     void SetMainCaption(const char* caption) { SetWindowTextA(main_, caption); }
 
-    // Errors are only noted here: true when the server could not be reached and no
-    // dial-up connection is known to be up.
-    bool ServerOutOfReach() {
-        ComponentCreation remote = ctx_.components.Create(kRemoteClientProgId, Host());
-        if (remote.object) o_.oRemoteClient = remote.object;
+    // Errors are only noted here: true when a dial-up connection is known to be up.
+    bool LineUp() {
         ComponentCreation engine = UseRASEngine(ctx_, o_);
         ComponentResult connections = engine.object ? AsObject(engine.object->Call("Connections", {}))
                                                     : ComponentResult{{}, engine.error};
-        return !remote.object && (connections.error || !IsTrue(ObjectIn(connections)->Get("IsConnected").value));
+        return !connections.error && IsTrue(ObjectIn(connections)->Get("IsConnected").value);
     }
 
     // False when the run ends here: an error, or the user gave no user name or password.
@@ -106,6 +104,9 @@ private:
         ComponentCreation remote = ctx_.components.Create(kRemoteClientProgId, Host());
         if (!Check(remote.error)) return false;
         o_.oRemoteClient = remote.object;
+        // Vantro's own client tells the window how the attachment goes; a client that
+        // answers at once has no such member.
+        o_.oRemoteClient->Put("StatusWindow", static_cast<int32_t>(HandleToLong(main_)));
         ComponentResult id = o_.oLocalClient->Get("LocalId");
         return Check(id.error) && Check(o_.oRemoteClient->Call("Attach", {id.value}).error);
     }

@@ -1,7 +1,8 @@
 #pragma once
 // Vantro's own remote client: made on this machine it only tells who this instance is
-// (LocalId: machine, user and process); made on a named machine it is connected to the
-// vantro-server there ("host", "host:port") and attaches and detaches instances.
+// (LocalId: machine, user and process); made on a named machine ("host", "host:port")
+// it attaches and detaches instances at the vantro-server there, through a RemoteLink
+// that tells the window set as its StatusWindow how that went.
 #include <string>
 
 #include "platform/Components.h"

@@ -8,7 +8,7 @@
 //   LIST          ->  OK <n>, then n lines, one id each, oldest first
 //   anything else ->  ERR <reason>   and, for a request that is not one of these, the end
 //                                    of the connection
-// Lines end with LF (a CR before it is dropped). An id is 1 to kMaxIdLength bytes
+// Lines end with LF (a CR before it is dropped, by both sides). An id is 1 to kMaxIdLength bytes
 // without control characters.
 #include <cstddef>
 #include <cstdint>
@@ -22,8 +22,6 @@ inline constexpr uint16_t kDefaultPort = 40215;
 inline constexpr size_t kMaxRequestLength = 256;  // bytes, the line end included
 inline constexpr size_t kMaxIdLength = 200;
 inline constexpr size_t kMaxReplyLength = 512;    // what a client reads of an ATTACH or DETACH reply
-inline constexpr size_t kMaxAttachmentsPerConnection = 4;
-inline constexpr size_t kMaxAttachments = 256;
 
 inline constexpr std::string_view kAttach = "ATTACH ";
 inline constexpr std::string_view kDetach = "DETACH ";

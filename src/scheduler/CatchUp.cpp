@@ -43,7 +43,7 @@ Scheduler::MissedRuns Scheduler::FindMissedRuns(const DateTime& lastScan, const 
         // A run-once task is due on every day a weekly one is, and more: only a task
         // that could have been due has its record read.
         if (!missed::LastMissedMinute(task, true, lastScan, through)) continue;
-        bool runOnce = store::ReadTask(StoreOfCell(task.pausedMark), task.name).runOnce;
+        bool runOnce = store::ReadTask(task_grid::StoreOfCell(task.pausedMark), task.name).runOnce;
         std::optional<DateTime> recent =
             missed::LastMissedMinute(task, runOnce, std::max(lastScan, tooOldUpTo), through);
         if (recent && launched_.Contains(LaunchKey(task), *recent)) recent.reset();

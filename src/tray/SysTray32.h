@@ -15,6 +15,8 @@ inline constexpr size_t kTrayTipLength = 63;
 
 // The tip is cut to kTrayTipLength characters.
 void AddTrayIcon(HWND owner, HICON icon, const std::string& tip);
+// Changes the tip of the icon that is there.
+void SetTrayTip(HWND owner, const std::string& tip);
 void RemoveTrayIcon(HWND owner);
 
 // Registered message that Explorer broadcasts when the taskbar is created again

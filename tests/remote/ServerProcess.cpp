@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-ServerProcess::ServerProcess(int timeoutSeconds) {
+ServerProcess::ServerProcess(int timeoutSeconds, unsigned short port) {
     static WSADATA winsock;
     WSAStartup(MAKEWORD(2, 2), &winsock);
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
@@ -14,8 +14,8 @@ ServerProcess::ServerProcess(int timeoutSeconds) {
     UniqueKernelHandle childEnd(writeEnd);
     SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
 
-    std::string command = std::string(std::getenv("VANTRO_BIN")) + "\\vantro-server.exe --bind 127.0.0.1 --port 0 --timeout " +
-                          std::to_string(timeoutSeconds);
+    std::string command = std::string(std::getenv("VANTRO_BIN")) + "\\vantro-server.exe --bind 127.0.0.1 --port " +
+                          std::to_string(port) + " --timeout " + std::to_string(timeoutSeconds);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
@@ -84,4 +84,33 @@ std::vector<std::string> ServerList(unsigned short port) {
     std::vector<std::string> ids;
     for (int n = std::atoi(head.c_str() + 3); n > 0; --n) ids.push_back(asker.ReadLine());
     return ids;
+}
+
+StandInServer::StandInServer(std::string reply, DWORD pauseMs) : stop_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {
+    listener_ = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    int size = sizeof address;
+    bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address);
+    listen(listener_, 1);
+    getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &size);
+    port_ = ntohs(address.sin_port);
+    thread_ = std::thread([this, reply, pauseMs] {
+        SOCKET peer = accept(listener_, nullptr, nullptr);
+        char c = 0;
+        while (recv(peer, &c, 1, 0) == 1 && c != '\n') {
+        }
+        for (size_t i = 0; i < reply.size() && WaitForSingleObject(stop_, i ? pauseMs : 0) == WAIT_TIMEOUT; ++i)
+            send(peer, &reply[i], 1, 0);
+        WaitForSingleObject(stop_, INFINITE);  // the connection stays open
+        closesocket(peer);
+    });
+}
+
+StandInServer::~StandInServer() {
+    SetEvent(stop_);
+    closesocket(listener_);  // ends an accept still waiting
+    thread_.join();
+    CloseHandle(stop_);
 }

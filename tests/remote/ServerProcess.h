@@ -4,13 +4,15 @@
 #include <winsock2.h>
 
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/UniqueHandle.h"
 
 class ServerProcess {
 public:
-    explicit ServerProcess(int timeoutSeconds);
+    // port 0: one of the system's choosing.
+    explicit ServerProcess(int timeoutSeconds, unsigned short port = 0);
     ~ServerProcess() { Stop(); }
     unsigned short Port() const { return port_; }
     std::string Address() const { return "127.0.0.1:" + std::to_string(port_); }
@@ -39,3 +41,18 @@ private:
 
 // The attached ids, through a LIST request.
 std::vector<std::string> ServerList(unsigned short port);
+
+// A misbehaving stand-in for the server on 127.0.0.1: takes one connection, reads its
+// first request line, then sends reply, one byte every pause.
+class StandInServer {
+public:
+    StandInServer(std::string reply, DWORD pauseMs);
+    ~StandInServer();
+    std::string Address() const { return "127.0.0.1:" + std::to_string(port_); }
+
+private:
+    SOCKET listener_ = INVALID_SOCKET;
+    unsigned short port_ = 0;
+    HANDLE stop_ = nullptr;
+    std::thread thread_;
+};

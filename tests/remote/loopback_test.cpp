@@ -1,11 +1,35 @@
 #include <objbase.h>
 
+#include <functional>
+
 #include "ServerProcess.h"
 #include "mainwindow/frmMain.h"
 #include "remote/OwnComponents.h"
+#include "remote/RemoteLink.h"
 #include "support/VantroTest.h"
 
 namespace {
+
+// Runs the message loop until done() holds or ms have passed; done() at the end.
+bool PumpUntil(const std::function<bool()>& done, DWORD ms) {
+    for (ULONGLONG end = GetTickCount64() + ms; !done() && GetTickCount64() < end; Sleep(20)) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    }
+    return done();
+}
+
+// The link's news to a window, in order: until count have come or ms have passed.
+std::vector<RemoteStatus> News(HWND window, size_t count, DWORD ms) {
+    std::vector<RemoteStatus> news;
+    MSG msg;
+    PumpUntil([&] {
+        while (news.size() < count && PeekMessageA(&msg, window, kRemoteStatusMessage, kRemoteStatusMessage, PM_REMOVE))
+            news.push_back(static_cast<RemoteStatus>(msg.wParam));
+        return news.size() >= count;
+    }, ms);
+    return news;
+}
 
 // The real components and the real server on 127.0.0.1.
 class LoopbackTest : public VantroTest {
@@ -30,17 +54,24 @@ TEST_F(LoopbackTest, AServerThatIsGoneIsReportedOnceAndNothingIsAttached) {
     server.Stop();
     frmMain main(realContext);
     main.Load();
-    ASSERT_EQ(1u, prompts.asked.size());
+    ASSERT_TRUE(PumpUntil([&] { return !prompts.asked.empty(); }, 15000));
+    EXPECT_EQ(1u, prompts.asked.size());
     EXPECT_EQ("Error: " + std::to_string(WSAECONNREFUSED) + "\r", prompts.asked[0].text.substr(0, 13));
-    EXPECT_EQ(nullptr, main.Remote().oRemoteClient);
+    EXPECT_EQ("", ComponentText(main.Remote().oRemoteClient->Get("").value)) << "nothing attached";
+
+    const std::string before = main.Controls().txtStatus.Text();
+    ServerProcess late(2, server.Port());  // the server comes later: attached, and the user told
+    EXPECT_TRUE(PumpUntil([&] { return main.Controls().txtStatus.Text() != before; }, 20000));
+    EXPECT_EQ(std::vector{LocalInstanceId()}, ServerList(late.Port()));
+    EXPECT_EQ(1u, prompts.asked.size()) << "no box for the retries";
 }
 
 TEST_F(LoopbackTest, AStartAttachesThisInstanceWhichOthersGarbageCannotUndoAndTheExitWithdrawsIt) {
     frmMain main(realContext);
     main.Load();
-    EXPECT_TRUE(prompts.asked.empty());
     const std::vector<std::string> attached{LocalInstanceId()};
-    EXPECT_EQ(attached, ServerList(server.Port()));
+    EXPECT_TRUE(PumpUntil([&] { return ServerList(server.Port()) == attached; }, 15000));
+    EXPECT_TRUE(prompts.asked.empty());
     EXPECT_NE(std::string::npos, server.Output().find(LocalInstanceId())) << "the server prints its list";
     EXPECT_EQ(ComponentValue(LocalInstanceId()), main.Remote().oRemoteClient->Get("").value)
         << "the default member reads the attachment";
@@ -72,6 +103,51 @@ TEST_F(LoopbackTest, AStartAttachesThisInstanceWhichOthersGarbageCannotUndoAndTh
     EXPECT_EQ(attached, ServerList(server.Port()));
     main.mnuExit_Click();
     EXPECT_TRUE(ServerList(server.Port()).empty());
+}
+
+TEST_F(LoopbackTest, ATricklingServerHoldsUpNeitherTheStartNorTheExit) {
+    StandInServer trickler("OK\n", 1500);  // and no reply at all to the withdrawal
+    WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kRemoteIP, RegValue::Text(trickler.Address()), REG_SZ);
+    AddTask({"Backup", "C:\\tools\\backup.exe", "12/04/1998", "07:05 PM", "Sat,Fri,Thu,Wed,Tue,Mon,Sun"});
+    clock.Set({1998, 12, 4, 19, 4, 59, 800});
+    frmMain main(realContext);
+    ULONGLONG start = GetTickCount64();
+    main.Load();
+    EXPECT_LT(GetTickCount64() - start, 2000u) << "the start waits on no reply";
+    clock.Set({1998, 12, 4, 19, 5, 0, 10});
+    EXPECT_TRUE(PumpUntil([&] { return launcher.launches.size() == 1; }, 1000)) << "the due task starts while it connects";
+    EXPECT_TRUE(PumpUntil([&] { return !ComponentText(main.Remote().oRemoteClient->Get("").value).empty(); }, 10000));
+    start = GetTickCount64();
+    main.mnuExit_Click();
+    EXPECT_LT(GetTickCount64() - start, 4000u) << "the exit waits a short, bounded time";
+    EXPECT_TRUE(prompts.asked.empty());
+}
+
+TEST_F(LoopbackTest, ARepliedCrLfCountsAsOk) {
+    StandInServer crlf("OK\r\n", 0);
+    HWND window = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    RemoteLink link(*remote::SplitHostPort(crlf.Address()), "HOST\\me #3", window);
+    EXPECT_EQ(std::vector{RemoteStatus::Attached}, News(window, 1, 10000));
+    EXPECT_TRUE(link.Attached());
+    DestroyWindow(window);
+}
+
+TEST_F(LoopbackTest, AfterTheServerRestartsTheLinkAttachesAgainAndTellsOnceEachWay) {
+    HWND window = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    unsigned short port = server.Port();
+    const std::vector<std::string> attached{"HOST\\me #4"};
+    auto link = std::make_unique<RemoteLink>(remote::HostPort{"127.0.0.1", port}, attached[0], window);
+    EXPECT_EQ(std::vector{RemoteStatus::Attached}, News(window, 1, 10000));
+    server.Stop();
+    EXPECT_EQ(std::vector{RemoteStatus::Lost}, News(window, 1, 10000));
+    Sleep(5000);  // attempts at 2 s and 6 s: the first finds nothing
+    ServerProcess again(2, port);
+    EXPECT_EQ(std::vector{RemoteStatus::Back}, News(window, 1, 20000));
+    EXPECT_EQ(attached, ServerList(port));
+    EXPECT_TRUE(News(window, 1, 3000).empty()) << "no more news while attached";
+    link->Withdraw();
+    EXPECT_TRUE(ServerList(port).empty()) << "withdrawn at the end";
+    DestroyWindow(window);
 }
 
 }  // namespace
