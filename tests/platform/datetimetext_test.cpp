@@ -60,9 +60,6 @@ TEST(DateTimeText, ParseTimeReadsTheStoredFormAndRefusesTheRest) {
         EXPECT_EQ(-1, hm(bad)) << '"' << bad << '"';
 }
 
-}  // namespace
-
-namespace {
 
 // Every month: its first weekday, its last day, and the day after it, which is no date.
 TEST(DateTimeText, EveryMonthLeapDaysAndTheTurnOfTheYear) {

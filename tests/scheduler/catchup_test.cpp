@@ -28,7 +28,7 @@ TEST_F(CatchUpTest, ANightOffRunsEachMissedTaskOnceInOrderOnlyWhenChosen) {
     AddDaily("Night", "03:00 AM");
     AddTask({.name = "Once", .location = "C:\\Once.exe", .startTime = "04:00 AM", .runOnce = true});
     AddDaily("Paused", "05:00 AM");
-    ASSERT_TRUE(store::WriteTaskPaused("Paused", true));
+    ASSERT_TRUE(store::WriteTaskPaused(store::Store::Machine, "Paused", true));
     AddDaily("Later", "10:00 AM");
     AddDaily("Early", "01:00 AM");  // ran before Vantro went away
 

@@ -9,10 +9,11 @@ TEST(LongRun, HoursOfLaunchesAndRebuildsKeepNothing) {
     LongRunReport run = RunMainWindow(6 * 60 + 60, 60);
     // One launch a minute, and the five nightly tasks.
     EXPECT_EQ(run.launches, 6 * 60 + 60 + 5);
-    EXPECT_LE(run.end.handles, run.start.handles + 2) << run.start.Text() << " -> " << run.end.Text();
-    EXPECT_LE(run.end.gdi, run.start.gdi + 2) << run.start.Text() << " -> " << run.end.Text();
-    EXPECT_LE(run.end.user, run.start.user + 2) << run.start.Text() << " -> " << run.end.Text();
-    EXPECT_LE(run.end.privateBytes, run.start.privateBytes + (1 << 20)) << run.start.Text() << " -> " << run.end.Text();
+    const std::string counts = run.start.Text() + " -> " + run.end.Text();
+    EXPECT_LE(run.end.handles, run.start.handles + 2) << counts;
+    EXPECT_LE(run.end.gdi, run.start.gdi + 2) << counts;
+    EXPECT_LE(run.end.user, run.start.user + 2) << counts;
+    EXPECT_LE(run.end.privateBytes, run.start.privateBytes + (1 << 20)) << counts;
 }
 
 }  // namespace

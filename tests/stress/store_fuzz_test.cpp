@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "support/FuzzRun.h"
+#include "support/StoreFuzz.h"
 
 namespace {
 

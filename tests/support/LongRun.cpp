@@ -1,7 +1,5 @@
 #include "support/LongRun.h"
 
-#include <chrono>
-
 #include "mainwindow/frmMain.h"
 #include "platform/DateTimeText.h"
 #include "store/RegistrySets.h"
@@ -54,7 +52,6 @@ void PumpMessagesButTimers() {
 }  // namespace
 
 LongRunReport RunMainWindow(int minutes, int warmUpMinutes) {
-    auto begun = std::chrono::steady_clock::now();
     LongRunReport report;
     TempFolder folder;
     ScratchRegistry registry;
@@ -96,8 +93,6 @@ LongRunReport RunMainWindow(int minutes, int warmUpMinutes) {
         clock.AddMinutes(1);
     }
     report.end = CountResources();
-    report.minutes = minutes - warmUpMinutes;
     report.launches = launcher.starts;
-    report.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - begun).count();
     return report;
 }

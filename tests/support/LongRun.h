@@ -7,8 +7,7 @@
 
 struct LongRunReport {
     ResourceCounts start, end;
-    int minutes = 0, launches = 0;
-    double seconds = 0;
+    int launches = 0;
 };
 
 LongRunReport RunMainWindow(int minutes, int warmUpMinutes);
