@@ -18,4 +18,5 @@ inline constexpr UINT kHellp = 112;
 inline constexpr UINT kClose = 113;
 inline constexpr UINT kHelpHelp = 114;
 inline constexpr UINT kAbout = 115;
+inline constexpr UINT kHistory = 116;
 }  // namespace menu_ids

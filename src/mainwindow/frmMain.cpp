@@ -11,6 +11,7 @@
 #include "integration/RunEntry.h"
 #include "mainwindow/DriveProbe.h"
 #include "mainwindow/MenuIds.h"
+#include "scheduler/LaunchHistory.h"
 #include "app/ProgramName.h"
 #include "remote/OLEConnection.h"
 #include "store/CrashFlag.h"
@@ -101,6 +102,7 @@ void frmMain::BindMenuCommands() {
     OnMenu("mnuHelpHelp", [this] { mnuHelpHelp_Click(); });
     OnMenu("mnuHellp", [this] { mnuHelpHelp_Click(); });
     OnMenu("mnuAbout", [this] { mnuAbout_Click(); });
+    OnMenu("mnuHistory", [this] { mnuHistory_Click(); });
     OnMenu("mnuRunOnStart", [this] { mnuRunOnStart_Click(c_.mnuRunOnStart, ctx_, hwnd()); });
     OnMenu("mnuRemoteConnection", [this] { ShowRemoteSettings(ctx_, remote_, hwnd()); });
 }
@@ -214,6 +216,13 @@ void frmMain::mnuAbout_Click() {
     about.ShowModal(hwnd());
 }
 
+// Read when asked for, never at a tick: a window already open is read afresh.
+void frmMain::mnuHistory_Click() {
+    if (!history_) history_ = std::make_unique<frmHistory>(HistoryFileIn(ctx_.app.DataFolder()));
+    if (history_->IsCreated()) history_->Reload();
+    history_->Show();
+}
+
 bool frmMain::QueryUnload(ui::UnloadMode mode) {
     if (mode == ui::UnloadMode::ControlMenu) {
         // The close box only puts the program away into the tray.
@@ -233,6 +242,7 @@ void frmMain::OrderlyExit(bool showNotice) {
     exiting_ = true;
     Hide();
     store::WriteRunningFlag(false);
+    scheduler_.RecordUnfinished();
     // Everything held is let go here: the notice ends the program itself, so the
     // attachment is withdrawn before it.
     ReleaseRemote(remote_);

@@ -10,6 +10,7 @@
 #include "mainwindow/GridView.h"
 #include "mainwindow/MainControls.h"
 #include "mainwindow/TaskList.h"
+#include "mainwindow/frmHistory.h"
 #include "platform/Components.h"
 #include "remote/OLEConnection.h"
 #include "scheduler/Scheduler.h"
@@ -42,6 +43,9 @@ public:
     void mnuRestore_Click();
     void mnuHelpHelp_Click();
     void mnuAbout_Click();
+    void mnuHistory_Click();
+    // The history window once opened; null before.
+    frmHistory* History() { return history_.get(); }
     void HideToTray();
 
 protected:
@@ -78,4 +82,5 @@ private:
     bool exiting_ = false;
     TrayCallback tray_;
     frmPopup popup_;
+    std::unique_ptr<frmHistory> history_;
 };

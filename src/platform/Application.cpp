@@ -1,5 +1,7 @@
 #include "platform/Application.h"
 
+#include <shlobj.h>
+
 #include <vector>
 
 namespace {
@@ -44,6 +46,9 @@ Application Application::FromRunningProgram() {
     app.instance_ = GetModuleHandleA(nullptr);
     std::string exe = ModuleFileName();
     app.path_ = FolderOf(exe);
+    char localData[MAX_PATH] = "";
+    if (SUCCEEDED(SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, localData)))
+        app.dataFolder_ = std::string(localData) + "\\Vantro";
     int major = 0, minor = 0, revision = 0;
     if (ReadFileVersion(exe, major, minor, revision)) app.SetVersion(major, minor, revision);
     return app;

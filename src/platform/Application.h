@@ -19,6 +19,10 @@ public:
     int Minor() const { return minor_; }
     int Revision() const { return revision_; }
     void SetVersion(int major, int minor, int revision);
+    // The user's own folder for what Vantro writes for them (the launch history):
+    // Vantro in the local application-data folder. Empty: nothing is kept.
+    const std::string& DataFolder() const { return dataFolder_; }
+    void SetDataFolder(std::string folder) { dataFolder_ = std::move(folder); }
     // A file of that name in the program folder.
     std::string FileInFolder(const std::string& name) const;
     std::string HelpFile() const { return FileInFolder("Vantro.hlp"); }
@@ -29,6 +33,7 @@ public:
 
 private:
     std::string path_;
+    std::string dataFolder_;
     std::string title_ = "Vantro";
     int major_ = 1;
     int minor_ = 5;

@@ -8,6 +8,8 @@
 #include "platform/ErrorText.h"
 #include "scheduler/DueTest.h"
 #include "scheduler/LaunchBoxes.h"
+#include "scheduler/LaunchRecorder.h"
+#include "scheduler/LaunchResult.h"
 #include "scheduler/LaunchedMinutes.h"
 #include "scheduler/SchedulerView.h"
 #include "scheduler/ShellOpen.h"
@@ -30,12 +32,17 @@ public:
     // Starts the command line (the shell opens it when it cannot be started), stamps
     // "Last Ran" and the status line; a run-once task is deleted afterwards. When
     // neither could start it, a box tells why and the task counts as not run.
-    void RunProgramTask(const std::string& name, const std::string& commandLine, bool runOnce);
+    // Either way the launch's result is recorded; cause is how the launch came about.
+    void RunProgramTask(const std::string& name, const std::string& commandLine, bool runOnce,
+                        LaunchCause cause = LaunchCause::Minute);
     // Puts the text after "MSG:" into message.txt and opens it with messageApp; reports
     // a failure in a box. A run-once task is deleted afterwards, error or not.
     // Every box of a launch is shown once the tick or command has returned.
     void RunMessageTask(const std::string& name, const std::string& location,
-                        const std::string& messageApp, bool runOnce);
+                        const std::string& messageApp, bool runOnce, LaunchCause cause = LaunchCause::Minute);
+    // The program ends: programs still running go into the history as running.
+    void RecordUnfinished() { records_.RecordUnfinished(); }
+    const LaunchRecorder& Records() const { return records_; }
 
 private:
     void KeepStatusLine();
@@ -46,8 +53,16 @@ private:
     void StartTick();
     void ArmTick();
 
-    // The start's error when neither the start nor the shell could open the line.
-    ErrorInfo StartWithFallback(const std::string& commandLine, int showCommand);
+    // The process started, or the start's error when neither the start nor the shell
+    // could open the line.
+    struct Start {
+        ErrorInfo error;
+        UniqueKernelHandle process;
+    };
+    Start StartWithFallback(const std::string& commandLine, int showCommand);
+    // Starts a program task's command line and records the launch; false when it
+    // could not start (the box is on its way).
+    bool LaunchProgram(const std::string& name, const std::string& commandLine, LaunchCause cause);
     void ReportNotStarted(const ErrorInfo& error);
     void StampLaunch(const std::string& name, const DateTime& now);
     void SetStatus(const char* what, const std::string& name, const DateTime& now);
@@ -60,4 +75,5 @@ private:
     LaunchBoxes boxes_;
     TickTiming timing_;
     LaunchedMinutes launched_;
+    LaunchRecorder records_;
 };

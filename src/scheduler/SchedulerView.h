@@ -15,7 +15,7 @@
 
 // The cells of a task row; row 0 of the grid holds the headings.
 namespace task_grid {
-enum Column { kPausedCol, kNameCol, kStartCol, kLocationCol, kDaysCol };
+enum Column { kPausedCol, kNameCol, kStartCol, kLocationCol, kDaysCol, kLastResultCol };
 inline constexpr const char* kPausedMark = "Paused";
 // The task's name exactly as its key is named. Other writers leave names with blanks
 // at the ends; trimmed, such a name would address another task's key, or none.

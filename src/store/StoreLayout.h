@@ -38,6 +38,11 @@ inline constexpr const char* kStartTime = "Start Time";
 inline constexpr const char* kRunOnce = "Run Once";
 inline constexpr const char* kPaused = "Paused";
 inline constexpr const char* kLastRan = "Last Ran";
+// What became of the latest launch; other programs ignore values they do not know.
+inline constexpr const char* kLastResult = "Last Result";
+
+// How the launch history names the store a task came from.
+inline constexpr const char* kMachineStoreName = "Machine";
 
 // The program's own value in the Run key.
 inline constexpr const char* kRunEntry = "Vantro";

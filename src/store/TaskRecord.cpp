@@ -44,6 +44,7 @@ TaskRecord ReadTask(const std::string& name) {
     task.runOnce = Fetch(key.get(), kRunOnce).IsTrue();
     task.paused = Fetch(key.get(), kPaused).IsTrue();
     task.lastRan = Fetch(key.get(), kLastRan).AsText();
+    task.lastResult = Fetch(key.get(), kLastResult).AsText();
     return task;
 }
 
@@ -77,6 +78,11 @@ bool WriteTaskPaused(const std::string& name, bool paused) {
 bool WriteTaskLastRan(const std::string& name, const std::string& stamp) {
     UniqueHKey key = OpenTask(name, KEY_SET_VALUE);
     return key && PutText(key.get(), kLastRan, stamp);
+}
+
+bool WriteTaskLastResult(const std::string& name, const std::string& result) {
+    UniqueHKey key = OpenTask(name, KEY_SET_VALUE);
+    return key && PutText(key.get(), kLastResult, result);
 }
 
 bool DeleteTaskRecord(const std::string& name) {

@@ -15,6 +15,7 @@ struct TaskRecord {
     bool runOnce = false;
     bool paused = false;
     std::string lastRan{};    // On 12/4/98 at 7:05:23 PM; empty when it never ran
+    std::string lastResult{};  // Exit code 0, Running, Could not start (...); empty when never launched
 };
 
 // The named task's record; a missing record or value reads as empty text or false.
@@ -30,6 +31,8 @@ bool WriteTask(const TaskRecord& task, long* status = nullptr);
 // They are written only into a record that exists.
 bool WriteTaskPaused(const std::string& name, bool paused);
 bool WriteTaskLastRan(const std::string& name, const std::string& stamp);
+// Goes wherever "Last Ran" goes.
+bool WriteTaskLastResult(const std::string& name, const std::string& result);
 // Removes the task's key with all its values; false when nothing was removed.
 bool DeleteTaskRecord(const std::string& name);
 

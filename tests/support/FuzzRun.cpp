@@ -24,18 +24,19 @@ public:
     FuzzLauncher(std::string folder, std::string editor) : folder_(std::move(folder)), editor_(std::move(editor)) {}
     std::vector<std::string> started;
 
-    DWORD StartProcess(const std::string& commandLine, int) override {
+    ProcessStart StartProcess(const std::string& commandLine, int) override {
         // The message editor is started with the message file after its own path.
         if (!commandLine.starts_with(editor_ + " ")) {
             started.push_back(commandLine);
-            return ERROR_SUCCESS;
+            return {};
         }
         std::string text = ReadWholeFile(folder_ + "\\message.txt");
         if (text.size() >= 2) text.resize(text.size() - 2);  // its CR LF
         started.push_back(store::kMessagePrefix + text);
-        return ERROR_SUCCESS;
+        return {};
     }
-    intptr_t ShellExecute(HWND, const std::string& file, const std::string&, const std::string&, int) override {
+    intptr_t ShellExecute(HWND, const std::string& file, const std::string&, const std::string&, int,
+                          UniqueKernelHandle*) override {
         started.push_back("shell " + file);
         return 42;
     }

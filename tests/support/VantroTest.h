@@ -35,7 +35,10 @@ inline bool TaskExists(const std::string& name) { return KeyExists(store::TaskKe
 
 class VantroTest : public ::testing::Test {
 protected:
-    VantroTest() { app.SetPath(folder.Path()); }
+    VantroTest() {
+        app.SetPath(folder.Path());
+        app.SetDataFolder(folder.Path());
+    }
 
     ScratchRegistry registry;
     TempFolder folder;
