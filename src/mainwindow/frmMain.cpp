@@ -11,7 +11,6 @@
 #include "integration/RunEntry.h"
 #include "mainwindow/DriveProbe.h"
 #include "mainwindow/MenuIds.h"
-#include "scheduler/LaunchHistory.h"
 #include "app/ProgramName.h"
 #include "remote/OLEConnection.h"
 #include "store/CrashFlag.h"
@@ -218,7 +217,7 @@ void frmMain::mnuAbout_Click() {
 
 // Read when asked for, never at a tick: a window already open is read afresh.
 void frmMain::mnuHistory_Click() {
-    if (!history_) history_ = std::make_unique<frmHistory>(HistoryFileIn(ctx_.app.DataFolder()));
+    if (!history_) history_ = std::make_unique<frmHistory>(scheduler_.Records().HistoryPath());
     if (history_->IsCreated()) history_->Reload();
     history_->Show();
 }

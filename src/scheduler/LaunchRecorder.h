@@ -32,6 +32,7 @@ public:
     // their tasks' "Last Result" already says.
     void RecordUnfinished();
     size_t Running() const { return watch_.Running(); }
+    const std::string& HistoryPath() const { return history_.Path(); }
 
 private:
     struct Run {
