@@ -41,9 +41,13 @@ int main() {
     const std::string path = HistoryFileIn(folder.Path());
     FillHistory(path);
     size_t rows = 0;
+    // Vantro's main window has loaded the common controls long before: an empty
+    // history opened first pays that, once.
+    double empty = OpenMs(HistoryFileIn(folder.Path() + "\\none"), rows);
     double first = OpenMs(path, rows), best = first;
     for (int i = 1; i < kRepeats; ++i) best = std::min(best, OpenMs(path, rows));
-    std::printf("History window, %zu launches of %d tasks (%zu bytes): first open %.1f ms, best of %d %.1f ms\n",
-                rows, kTasks, ReadWholeFile(path).size(), first, kRepeats, best);
+    std::printf("History window: empty history, first window of the process %.1f ms; %zu launches of %d tasks"
+                " (%zu bytes): first open %.1f ms, best of %d %.1f ms\n",
+                empty, rows, kTasks, ReadWholeFile(path).size(), first, kRepeats, best);
     return 0;
 }
