@@ -49,6 +49,8 @@ TEST_F(ResultTest, EveryLaunchEndsWithItsResultInTheRecordTheGridAndTheHistory) 
     AddTask({.name = "Zero", .location = Child(0, 0), .days = "Fri"});
     AddTask({.name = "Three", .location = Child(0, 3), .days = "Fri"});
     AddTask({.name = "Missing", .location = "C:\\missing.exe", .days = "Fri"});
+    AddTask({.name = "Note", .location = "MSG:Hello", .days = "Fri"});
+    SetMessageApp("C:\\no-editor.exe");  // a message records whether its editor came up
     launcher.failingStarts["C:\\missing.exe"] = ERROR_FILE_NOT_FOUND;
     launcher.shellResult = SE_ERR_FNF;
     tasks.LoadTaskGrid();
@@ -62,13 +64,13 @@ TEST_F(ResultTest, EveryLaunchEndsWithItsResultInTheRecordTheGridAndTheHistory) 
         const char* has;
     };
     for (auto [task, failed, has] : {Expected{"Zero", false, "0"}, Expected{"Three", true, "3"},
-                                     Expected{"Missing", true, "error 2"}}) {
+                                     Expected{"Missing", true, "error 2"}, Expected{"Note", true, "error 2"}}) {
         EXPECT_EQ(IsFailedResult(LastResult(task)), failed) << task;
         EXPECT_NE(LastResult(task).find(has), std::string::npos) << task << ": " << LastResult(task);
         EXPECT_EQ(Shown(task), LastResult(task)) << "the grid shows it without a rebuild";
     }
     std::vector<HistoryEntry> history = History();
-    ASSERT_EQ(history.size(), 3u);
+    ASSERT_EQ(history.size(), 4u);
     for (const HistoryEntry& line : history) {
         EXPECT_EQ(line.result, LastResult(line.task));
         EXPECT_EQ(line.time, "1998-12-04 19:05:00");
