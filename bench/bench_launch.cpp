@@ -44,13 +44,13 @@ double MsAfterMinute(long long ticks) {
 class TimedLauncher final : public Launcher {
 public:
     std::vector<long long> calls;
-    DWORD StartProcess(const std::string& commandLine, int showCommand) override {
+    ProcessStart StartProcess(const std::string& commandLine, int showCommand) override {
         calls.push_back(PreciseNow());
         return real_.StartProcess(commandLine, showCommand);
     }
     intptr_t ShellExecute(HWND owner, const std::string& file, const std::string& parameters,
-                          const std::string& directory, int showCommand) override {
-        return real_.ShellExecute(owner, file, parameters, directory, showCommand);
+                          const std::string& directory, int showCommand, UniqueKernelHandle* process) override {
+        return real_.ShellExecute(owner, file, parameters, directory, showCommand, process);
     }
 
 private:

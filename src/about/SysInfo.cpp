@@ -46,7 +46,7 @@ bool GetKeyValue(HKEY root, const std::string& keyName, const std::string& value
 void StartSysInfo(AppContext& context, HWND owner) {
     std::string program = SysInfoProgram();
     // Quoted: a path with blanks must not be taken for a shorter program name.
-    if (!program.empty() && context.launcher.StartProcess("\"" + program + "\"", SW_SHOWNORMAL) == ERROR_SUCCESS)
+    if (!program.empty() && context.launcher.StartProcess("\"" + program + "\"", SW_SHOWNORMAL).error == ERROR_SUCCESS)
         return;
     context.prompts.MessageBox(owner, kUnavailable, context.app.Title(), MB_OK);
 }

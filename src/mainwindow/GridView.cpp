@@ -2,12 +2,25 @@
 
 #include <commctrl.h>
 
+#include "scheduler/LaunchResult.h"
+#include "scheduler/SchedulerView.h"
+
+namespace {
+
+constexpr COLORREF kFailedColor = RGB(0xC0, 0, 0);
+
+}  // namespace
+
 GridView::GridView(GridModel& model) : model_(model) {
     model_.Rebuilt = [this] { Refresh(); };
     model_.CellChanged = [this](int row, int col) {
         if (!list_.hwnd() || row < 1) return;
         std::string text = model_.TextMatrix(row, col);
         ListView_SetItemText(list_.hwnd(), row - 1, col, text.data());
+    };
+    // A failed last launch shows in red without a click.
+    list_.RowTextColor = [this](int index) {
+        return IsFailedResult(model_.TextMatrix(index + 1, task_grid::kLastResultCol)) ? kFailedColor : CLR_DEFAULT;
     };
     list_.SelectionChanged = [this](int index) {
         model_.SetRow(index + 1);

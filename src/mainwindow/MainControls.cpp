@@ -15,6 +15,7 @@ const std::vector<ui::MenuSpec>& MainMenuTable() {
         {"mnuUnPause", "mnuFile", "Un&Pause Task", kUnPause},
         {"mnuPause", "mnuFile", "&Pause Task", kPause},
         {"mnuRun", "mnuFile", "&Run Task", kRun},
+        {"mnuHistory", "mnuFile", "Launch Hi&story", kHistory},
         {"mnuLine2", "mnuFile", "-", 0},
         {"mnuPVantro", "mnuFile", "&Halt Vantro", kPVantro},
         {"mnuLine4", "mnuFile", "-", 0},

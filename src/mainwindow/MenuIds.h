@@ -19,4 +19,5 @@ inline constexpr UINT kClose = 113;
 inline constexpr UINT kHelpHelp = 114;
 inline constexpr UINT kAbout = 115;
 inline constexpr UINT kRunMissed = 116;
+inline constexpr UINT kHistory = 117;
 }  // namespace menu_ids

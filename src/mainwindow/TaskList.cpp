@@ -15,8 +15,9 @@ struct Heading {
     const char* text;
     int widthTwips;
 };
-constexpr Heading kHeadings[] = {
-    {kPausedMark, 1400}, {"Name of Program", 2000}, {"Start Time", 2000}, {"Path of Program", 6000}};
+// The weekdays' column has no heading; the last result comes after it.
+constexpr Heading kHeadings[] = {{kPausedMark, 1400},       {"Name of Program", 2000}, {"Start Time", 2000},
+                                 {"Path of Program", 6000}, {"", 1000},              {"Last Result", 2400}};
 
 }  // namespace
 
@@ -34,6 +35,7 @@ SchedulerView SchedulerViewOf(MainControls& c, TaskList& tasks) {
 
 void TaskList::LoadTaskGrid() {
     GridModel& grid = c_.grdProgram;
+    grid.SetCols(static_cast<int>(std::size(kHeadings)));
     grid.Clear();
     grid.SetRows(1);
     std::vector<std::string> headings;
@@ -61,7 +63,8 @@ void TaskList::LoadTaskRow(store::Store store, const std::string& name) {
     GridModel& grid = c_.grdProgram;
     grid.SetRows(grid.Rows() + 1);
     grid.SetRowTexts(grid.Rows() - 1, {PauseCellText(task.paused, store), name,
-                                       task.startDate + " at " + task.startTime, task.location, task.days});
+                                       task.startDate + " at " + task.startTime, task.location, task.days,
+                                       task.lastResult});
 }
 
 void TaskList::DeleteTask(store::Store store, const std::string& name) {

@@ -109,6 +109,7 @@ void frmMain::BindMenuCommands() {
     OnMenu("mnuHelpHelp", [this] { mnuHelpHelp_Click(); });
     OnMenu("mnuHellp", [this] { mnuHelpHelp_Click(); });
     OnMenu("mnuAbout", [this] { mnuAbout_Click(); });
+    OnMenu("mnuHistory", [this] { mnuHistory_Click(); });
     OnMenu("mnuRunOnStart", [this] { mnuRunOnStart_Click(c_.mnuRunOnStart, ctx_, hwnd()); });
     OnMenu("mnuRemoteConnection", [this] { ShowRemoteSettings(ctx_, remote_, hwnd()); });
     OnMenu("mnuRunMissed", [this] { mnuRunMissed_Click(); });
@@ -229,6 +230,13 @@ void frmMain::mnuRunMissed_Click() {
     if (store::WriteRunMissed(on) == ERROR_SUCCESS) c_.mnuRunMissed.SetChecked(on);
 }
 
+// Read when asked for, never at a tick: a window already open is read afresh.
+void frmMain::mnuHistory_Click() {
+    if (!history_) history_ = std::make_unique<frmHistory>(scheduler_.Records().HistoryPath());
+    if (history_->IsCreated()) history_->Reload();
+    history_->Show();
+}
+
 bool frmMain::QueryUnload(ui::UnloadMode mode) {
     if (mode == ui::UnloadMode::ControlMenu) {
         // The close box only puts the program away into the tray.
@@ -248,6 +256,7 @@ void frmMain::OrderlyExit(bool showNotice) {
     exiting_ = true;
     Hide();
     store::WriteRunningFlag(false);
+    scheduler_.RecordUnfinished();
     // Everything held is let go here: the notice ends the program itself, so the
     // attachment is withdrawn before it.
     ReleaseRemote(remote_);

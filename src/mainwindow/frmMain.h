@@ -10,6 +10,7 @@
 #include "mainwindow/GridView.h"
 #include "mainwindow/MainControls.h"
 #include "mainwindow/TaskList.h"
+#include "mainwindow/frmHistory.h"
 #include "platform/Components.h"
 #include "remote/OLEConnection.h"
 #include "scheduler/Scheduler.h"
@@ -44,6 +45,9 @@ public:
     void mnuAbout_Click();
     // Options > Run Missed Tasks: switches running missed tasks late on or off for this user.
     void mnuRunMissed_Click();
+    void mnuHistory_Click();
+    // The history window once opened; null before.
+    frmHistory* History() { return history_.get(); }
     void HideToTray();
 
 protected:
@@ -80,4 +84,5 @@ private:
     bool exiting_ = false;
     TrayCallback tray_;
     frmPopup popup_;
+    std::unique_ptr<frmHistory> history_;
 };

@@ -14,9 +14,9 @@ public:
 
     const std::string& Path() const { return path_; }  // no trailing backslash but a drive root's
     void SetPath(std::string folder) { path_ = std::move(folder); }
-    // Where Vantro keeps files for the user running it (the message file): the user's
-    // local application data folder under Vantro, never the program folder, which only
-    // administrators may change.
+    // Where Vantro keeps files for the user running it (the message file, the launch
+    // history): the user's local application data folder under Vantro, never the program
+    // folder, which only administrators may change. Empty: no history is kept.
     const std::string& DataFolder() const { return dataFolder_; }
     void SetDataFolder(std::string folder) { dataFolder_ = std::move(folder); }
     const std::string& Title() const { return title_; }

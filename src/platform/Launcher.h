@@ -9,22 +9,32 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/UniqueHandle.h"
+
+// A start's outcome: the Win32 error of a failed start, or the process, kept so that
+// its end can be awaited (null when the shell opened the file in a running program).
+struct ProcessStart {
+    DWORD error = ERROR_SUCCESS;
+    UniqueKernelHandle process{};
+};
+
 class Launcher {
 public:
     virtual ~Launcher() = default;
     // Starts the command line with STARTUPINFO.wShowWindow = showCommand (SW_*).
-    // Returns 0 on success, otherwise the Win32 error code of the failed start.
-    virtual DWORD StartProcess(const std::string& commandLine, int showCommand) = 0;
+    virtual ProcessStart StartProcess(const std::string& commandLine, int showCommand) = 0;
     // The shell's default action (no verb), without any dialog of the shell's own.
-    // Returns the shell's result (above 32 is success).
+    // Returns the shell's result (above 32 is success); the started process, if any,
+    // goes to *process when asked for.
     virtual intptr_t ShellExecute(HWND owner, const std::string& file,
                                   const std::string& parameters, const std::string& directory,
-                                  int showCommand) = 0;
+                                  int showCommand, UniqueKernelHandle* process = nullptr) = 0;
 };
 
 class WindowsLauncher final : public Launcher {
 public:
-    DWORD StartProcess(const std::string& commandLine, int showCommand) override;
+    ProcessStart StartProcess(const std::string& commandLine, int showCommand) override;
     intptr_t ShellExecute(HWND owner, const std::string& file, const std::string& parameters,
-                          const std::string& directory, int showCommand) override;
+                          const std::string& directory, int showCommand,
+                          UniqueKernelHandle* process = nullptr) override;
 };

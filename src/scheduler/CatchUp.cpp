@@ -28,7 +28,7 @@ void Scheduler::CatchUp() {
     }
     for (const missed::MissedRun& run : runs.late) {
         launched_.Remember(LaunchKey(run.task), run.minute);
-        LaunchTask(run.task, run.runOnce);  // a missed run
+        LaunchTask(run.task, run.runOnce, LaunchCause::MissedRun);
     }
     c_.txtStatus.SetText(missed::RanLateStatus(runs.late, runs.tooOld));
 }

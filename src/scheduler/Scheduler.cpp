@@ -1,7 +1,10 @@
 #include "scheduler/Scheduler.h"
 
 Scheduler::Scheduler(SchedulerView view, AppContext& context)
-    : c_(std::move(view)), ctx_(context), boxes_(context.prompts, c_.window) {
+    : c_(std::move(view)),
+      ctx_(context),
+      boxes_(context.prompts, c_.window),
+      records_(c_.grdProgram, c_.txtStatus, HistoryFileIn(context.app.DataFolder())) {
     timing_.Start(ctx_.clock.Now());
 }
 

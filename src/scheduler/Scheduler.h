@@ -9,6 +9,8 @@
 #include "platform/ErrorText.h"
 #include "scheduler/DueTest.h"
 #include "scheduler/LaunchBoxes.h"
+#include "scheduler/LaunchRecorder.h"
+#include "scheduler/LaunchResult.h"
 #include "scheduler/LaunchedMinutes.h"
 #include "scheduler/MissedRuns.h"
 #include "scheduler/SchedulerView.h"
@@ -39,13 +41,18 @@ public:
     // Starts the command line (the shell opens it when it cannot be started), stamps
     // "Last Ran" and the status line; a run-once task is deleted afterwards. When
     // neither could start it, a box tells why and the task counts as not run.
-    void RunProgramTask(store::Store store, const std::string& name, const std::string& commandLine, bool runOnce);
+    // Either way the launch's result is recorded; cause is how the launch came about.
+    void RunProgramTask(store::Store store, const std::string& name, const std::string& commandLine, bool runOnce,
+                        LaunchCause cause = LaunchCause::Minute);
     // Puts the text after "MSG:" into message.txt in the user's data folder and opens it
     // with messageApp; reports a failure in a box. A run-once task is deleted
     // afterwards, error or not.
     // Every box of a launch is shown once the tick or command has returned.
     void RunMessageTask(store::Store store, const std::string& name, const std::string& location,
-                        const std::string& messageApp, bool runOnce);
+                        const std::string& messageApp, bool runOnce, LaunchCause cause = LaunchCause::Minute);
+    // The program ends: programs still running go into the history as running.
+    void RecordUnfinished() { records_.RecordUnfinished(); }
+    const LaunchRecorder& Records() const { return records_; }
 
 private:
     void KeepStatusLine();
@@ -54,7 +61,7 @@ private:
     due::TaskRow ReadTaskRow(int row) const;
     static std::string LaunchKey(const due::TaskRow& task);
     // Every launch of the tick and of the catch-up starts here.
-    void LaunchTask(const due::TaskRow& task, bool runOnce);
+    void LaunchTask(const due::TaskRow& task, bool runOnce, LaunchCause cause = LaunchCause::Minute);
 
     struct MissedRuns {
         std::vector<missed::MissedRun> late;  // in the order of their minutes
@@ -66,8 +73,16 @@ private:
     void StartTick();
     void ArmTick();
 
-    // The start's error when neither the start nor the shell could open the line.
-    ErrorInfo StartWithFallback(const std::string& commandLine, int showCommand);
+    // The process started, or the start's error when neither the start nor the shell
+    // could open the line.
+    struct Start {
+        ErrorInfo error;
+        UniqueKernelHandle process;
+    };
+    Start StartWithFallback(const std::string& commandLine, int showCommand);
+    // Starts a program task's command line and records the launch; false when it
+    // could not start (the box is on its way).
+    bool LaunchProgram(store::Store store, const std::string& name, const std::string& commandLine, LaunchCause cause);
     void ReportNotStarted(const ErrorInfo& error);
     // Every launch stamp goes through here, into the store the task came from.
     void StampLaunch(store::Store store, const std::string& name, const DateTime& now);
@@ -81,4 +96,5 @@ private:
     LaunchBoxes boxes_;
     TickTiming timing_;
     LaunchedMinutes launched_;
+    LaunchRecorder records_;
 };

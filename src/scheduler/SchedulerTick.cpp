@@ -81,12 +81,12 @@ void Scheduler::LaunchIfDue(const due::TaskRow& task, const DateTime& now) {
     LaunchTask(task, runOnce);
 }
 
-void Scheduler::LaunchTask(const due::TaskRow& task, bool runOnce) {
+void Scheduler::LaunchTask(const due::TaskRow& task, bool runOnce, LaunchCause cause) {
     const store::Store store = StoreOfCell(task.pausedMark);
     if (due::KindOf(task.location) == due::TaskKind::Message) {
         std::string messageApp = store::ReadSetting(store::kMessageApp).AsText();
-        RunMessageTask(store, task.name, task.location, messageApp, runOnce);
+        RunMessageTask(store, task.name, task.location, messageApp, runOnce, cause);
     } else {
-        RunProgramTask(store, task.name, task.location, runOnce);
+        RunProgramTask(store, task.name, task.location, runOnce, cause);
     }
 }

@@ -16,7 +16,7 @@
 
 // The cells of a task row; row 0 of the grid holds the headings.
 namespace task_grid {
-enum Column { kPausedCol, kNameCol, kStartCol, kLocationCol, kDaysCol };
+enum Column { kPausedCol, kNameCol, kStartCol, kLocationCol, kDaysCol, kLastResultCol };
 inline constexpr const char* kPausedMark = "Paused";
 // The pause cell also shows, at a glance, the tasks of the machine store, which run for
 // every user; a paused one's cell still begins with the pause mark.

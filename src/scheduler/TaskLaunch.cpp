@@ -21,28 +21,44 @@ constexpr size_t kMessagePrefixLength = std::string_view(store::kMessagePrefix).
 }  // namespace
 
 void Scheduler::RunProgramTask(store::Store store, const std::string& name, const std::string& commandLine,
-                               bool runOnce) {
-    if (ErrorInfo error = StartWithFallback(commandLine, SW_SHOWNORMAL)) {
-        // Nothing ran: no stamp, no status line, and a run-once task comes again.
-        ReportNotStarted(error);
-        return;
-    }
-    DateTime now = ctx_.clock.Now();
-    StampLaunch(store, name, now);
-    SetStatus(kProgramStatus, name, now);
+                               bool runOnce, LaunchCause cause) {
+    // Nothing ran: no stamp, no status line, and a run-once task comes again.
+    if (!LaunchProgram(store, name, commandLine, cause)) return;
     if (runOnce) c_.DeleteTask(store, name);
 }
 
+bool Scheduler::LaunchProgram(store::Store store, const std::string& name, const std::string& commandLine,
+                              LaunchCause cause) {
+    Start start = StartWithFallback(commandLine, SW_SHOWNORMAL);
+    DateTime now = ctx_.clock.Now();
+    if (start.error) {
+        records_.NotStarted({store, name, commandLine, cause, now}, start.error);
+        ReportNotStarted(start.error);
+        return false;
+    }
+    records_.Started({store, name, commandLine, cause, now}, std::move(start.process));
+    StampLaunch(store, name, now);
+    SetStatus(kProgramStatus, name, now);
+    return true;
+}
+
 void Scheduler::RunMessageTask(store::Store store, const std::string& name, const std::string& location,
-                               const std::string& messageApp, bool runOnce) {
+                               const std::string& messageApp, bool runOnce, LaunchCause cause) {
     DateTime now = ctx_.clock.Now();
     StampLaunch(store, name, now);
     if (!runOnce) SetStatus(kMessageStatus, name, now);
 
     std::string text = location.substr(std::min(location.size(), kMessagePrefixLength));
     ErrorInfo fileError = WriteMessageFile(ctx_.app.DataFolder(), text);
-    ErrorInfo startError = StartWithFallback(messageApp + " " + MessageFileArgument(ctx_.app.DataFolder()),
-                                             runOnce ? SW_SHOWMAXIMIZED : SW_SHOWMINIMIZED);
+    Start start = StartWithFallback(messageApp + " " + MessageFileArgument(ctx_.app.DataFolder()),
+                                    runOnce ? SW_SHOWMAXIMIZED : SW_SHOWMINIMIZED);
+    ErrorInfo startError = start.error;
+    // What counts is whether the editor came up, not when it is closed.
+    if (startError) {
+        records_.NotStarted({store, name, location, cause, now}, startError);
+    } else {
+        records_.Started({store, name, location, cause, now}, {});
+    }
     // One box per launch: the first thing that went wrong.
     if (ErrorInfo error = fileError ? fileError : startError)
         boxes_.Add(error.description, std::to_string(error.number));
@@ -56,21 +72,18 @@ void Scheduler::mnuRun_Click() {
     int row = grid.Row();
     if (row < 1 || row >= grid.Rows()) return;  // the heading row is no task
 
-    if (ErrorInfo error = StartWithFallback(grid.TrimmedText(row, kLocationCol), SW_SHOWNORMAL)) {
-        ReportNotStarted(error);
+    if (!LaunchProgram(StoreAt(grid, row), TaskNameAt(grid, row), grid.TrimmedText(row, kLocationCol),
+                       LaunchCause::RunTask))
         return;
-    }
-    std::string name = TaskNameAt(grid, row);
-    DateTime now = ctx_.clock.Now();
-    StampLaunch(StoreAt(grid, row), name, now);
-    SetStatus(kProgramStatus, name, now);
     c_.Minimize();
 }
 
-ErrorInfo Scheduler::StartWithFallback(const std::string& commandLine, int showCommand) {
-    DWORD startError = ctx_.launcher.StartProcess(QuoteProgramPath(commandLine), showCommand);
-    if (startError == ERROR_SUCCESS || ShellOpen(ctx_, c_.window, commandLine) > kShellSucceeded) return {};
-    return MakeError(startError);
+Scheduler::Start Scheduler::StartWithFallback(const std::string& commandLine, int showCommand) {
+    ProcessStart started = ctx_.launcher.StartProcess(QuoteProgramPath(commandLine), showCommand);
+    if (started.error == ERROR_SUCCESS) return {{}, std::move(started.process)};
+    UniqueKernelHandle opened;
+    if (ShellOpen(ctx_, c_.window, commandLine, &opened) > kShellSucceeded) return {{}, std::move(opened)};
+    return {MakeError(started.error), {}};
 }
 
 void Scheduler::ReportNotStarted(const ErrorInfo& error) {

@@ -44,6 +44,8 @@ inline constexpr const char* kStartTime = "Start Time";
 inline constexpr const char* kRunOnce = "Run Once";
 inline constexpr const char* kPaused = "Paused";
 inline constexpr const char* kLastRan = "Last Ran";
+// What became of the latest launch; other programs ignore values they do not know.
+inline constexpr const char* kLastResult = "Last Result";
 
 // The program's own value in the Run key.
 inline constexpr const char* kRunEntry = "Vantro";

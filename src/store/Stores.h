@@ -14,6 +14,8 @@ enum class Store { Machine, User };
 
 // HKEY_LOCAL_MACHINE or HKEY_CURRENT_USER; the key paths below it are the same.
 HKEY RootOf(Store store);
+// How the launch history names the store: "Machine" or "User".
+inline const char* StoreName(Store store) { return store == Store::Machine ? "Machine" : "User"; }
 
 // Whether this Vantro may change the machine store (it runs as administrator): the
 // program key can be opened, or created, for setting values and adding keys.

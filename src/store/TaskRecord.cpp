@@ -31,15 +31,25 @@ bool PutFlag(HKEY key, const char* value, bool flag) {
     return PutValue(key, value, REG_DWORD, RegValue::Boolean(flag)) == ERROR_SUCCESS;
 }
 
-std::string OwnMachineTaskStamp(const std::string& name) {
-    if (name.empty()) return {};
-    return ReadKeyValue(HKEY_CURRENT_USER, MachineTaskRunKey(name), kLastRan).AsText();
+// What this user keeps of a machine task's launches when they may only read the task
+// takes the place of the record's own values.
+void ApplyOwnLaunchValues(const std::string& name, TaskRecord& task) {
+    UniqueHKey own;
+    if (name.empty() || OpenRegistryKey(HKEY_CURRENT_USER, MachineTaskRunKey(name), KEY_READ, own) != ERROR_SUCCESS) return;
+    for (auto [value, field] : {std::pair{kLastRan, &task.lastRan}, std::pair{kLastResult, &task.lastResult}}) {
+        std::string text = Fetch(own.get(), value).AsText();
+        if (!text.empty()) *field = std::move(text);
+    }
 }
 
-bool WriteOwnMachineTaskStamp(const std::string& name, const std::string& stamp) {
-    UniqueHKey key;
-    return CreateRegistryKey(HKEY_CURRENT_USER, MachineTaskRunKey(name), KEY_SET_VALUE, key) == ERROR_SUCCESS &&
-           PutText(key.get(), kLastRan, stamp);
+// "Last Ran" and "Last Result": in the task's record, or for a machine task this user
+// may only read, in the user store for themselves.
+bool WriteLaunchValue(Store store, const std::string& name, const char* value, const std::string& text) {
+    if (UniqueHKey key = OpenTask(store, name, KEY_SET_VALUE)) return PutText(key.get(), value, text);
+    if (store != Store::Machine || !OpenTask(store, name, KEY_READ)) return false;
+    UniqueHKey own;
+    return CreateRegistryKey(HKEY_CURRENT_USER, MachineTaskRunKey(name), KEY_SET_VALUE, own) == ERROR_SUCCESS &&
+           PutText(own.get(), value, text);
 }
 
 }  // namespace
@@ -55,10 +65,8 @@ TaskRecord ReadTask(Store store, const std::string& name) {
     task.runOnce = Fetch(key.get(), kRunOnce).IsTrue();
     task.paused = Fetch(key.get(), kPaused).IsTrue();
     task.lastRan = Fetch(key.get(), kLastRan).AsText();
-    if (store == Store::Machine) {
-        std::string own = OwnMachineTaskStamp(name);
-        if (!own.empty()) task.lastRan = own;
-    }
+    task.lastResult = Fetch(key.get(), kLastResult).AsText();
+    if (store == Store::Machine) ApplyOwnLaunchValues(name, task);
     return task;
 }
 
@@ -90,9 +98,11 @@ bool WriteTaskPaused(Store store, const std::string& name, bool paused) {
 }
 
 bool WriteTaskLastRan(Store store, const std::string& name, const std::string& stamp) {
-    if (UniqueHKey key = OpenTask(store, name, KEY_SET_VALUE)) return PutText(key.get(), kLastRan, stamp);
-    // A machine task this user may only read: the stamp is theirs alone.
-    return store == Store::Machine && OpenTask(store, name, KEY_READ) && WriteOwnMachineTaskStamp(name, stamp);
+    return WriteLaunchValue(store, name, kLastRan, stamp);
+}
+
+bool WriteTaskLastResult(Store store, const std::string& name, const std::string& result) {
+    return WriteLaunchValue(store, name, kLastResult, result);
 }
 
 bool DeleteTaskRecord(Store store, const std::string& name) {

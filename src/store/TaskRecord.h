@@ -17,6 +17,7 @@ struct TaskRecord {
     bool runOnce = false;
     bool paused = false;
     std::string lastRan{};    // On 12/4/98 at 7:05:23 PM; empty when it never ran
+    std::string lastResult{};  // Exit code 0, Running, Could not start (...); empty when never launched
 };
 
 // The named task's record in the given store; a missing record or value reads as empty
@@ -34,6 +35,8 @@ bool WriteTask(Store store, const TaskRecord& task, long* status = nullptr);
 // machine task keeps its launch stamp in the user store, for themselves.
 bool WriteTaskPaused(Store store, const std::string& name, bool paused);
 bool WriteTaskLastRan(Store store, const std::string& name, const std::string& stamp);
+// Goes wherever "Last Ran" goes.
+bool WriteTaskLastResult(Store store, const std::string& name, const std::string& result);
 // Removes the task's key with all its values; false when nothing was removed.
 bool DeleteTaskRecord(Store store, const std::string& name);
 

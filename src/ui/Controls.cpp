@@ -347,6 +347,24 @@ void ListView::SetRows(const std::vector<std::vector<std::string>>& rows) {
     filling_ = false;
 }
 
+void ListView::SetVirtualRows(int count, std::function<std::string(int row, int col)> cell) {
+    cell_ = std::move(cell);
+    if (!hwnd_) return;
+    filling_ = true;
+    ListView_SetItemCountEx(hwnd_, count, 0);
+    InvalidateRect(hwnd_, nullptr, TRUE);
+    filling_ = false;
+}
+
+LRESULT ListView::CustomDraw(NMLVCUSTOMDRAW* draw) const {
+    if (draw->nmcd.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
+    if (draw->nmcd.dwDrawStage == CDDS_ITEMPREPAINT) {
+        COLORREF color = RowTextColor(static_cast<int>(draw->nmcd.dwItemSpec));
+        if (color != CLR_DEFAULT) draw->clrText = color;
+    }
+    return CDRF_DODEFAULT;
+}
+
 int ListView::SelectedIndex() const {
     if (!hwnd_) return -1;
     return ListView_GetNextItem(hwnd_, -1, LVNI_SELECTED);
@@ -384,6 +402,14 @@ LRESULT ListView::OnNotify(NMHDR* header) {
     case NM_DBLCLK:
         if (DoubleClick) DoubleClick(reinterpret_cast<NMITEMACTIVATE*>(header)->iItem);
         break;
+    case NM_CUSTOMDRAW:
+        return RowTextColor ? CustomDraw(reinterpret_cast<NMLVCUSTOMDRAW*>(header)) : CDRF_DODEFAULT;
+    case LVN_GETDISPINFOA: {
+        LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(header)->item;
+        if (cell_ && (item.mask & LVIF_TEXT) && item.cchTextMax > 0)
+            lstrcpynA(item.pszText, cell_(item.iItem, item.iSubItem).c_str(), item.cchTextMax);
+        break;
+    }
     }
     return 0;
 }

@@ -5,6 +5,7 @@
 // the truth. Setting a check box or option button from code runs its Click handler
 // when the state changes, as a user's click does.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <functional>
 #include <memory>
@@ -255,10 +256,15 @@ public:
     ListView() : Control(ControlKind::ListView) {}
     void SetColumns(const std::vector<std::string>& headings, const std::vector<int>& widthsTwips);
     void SetRows(const std::vector<std::vector<std::string>>& rows);
+    // A list made with LVS_OWNERDATA holds no texts: it asks Cell for those it shows,
+    // so a long list fills at once.
+    void SetVirtualRows(int count, std::function<std::string(int row, int col)> cell);
     int SelectedIndex() const;  // -1 when none
     void Select(int index);
     LRESULT OnNotify(NMHDR* header) override;
 
+    // The text colour of a row, or CLR_DEFAULT.
+    std::function<COLORREF(int index)> RowTextColor;
     std::function<void(int index)> SelectionChanged;
     std::function<void(int index)> LeftClick;   // index -1: not on a row
     std::function<void(int index, POINT screen)> RightClick;
@@ -268,8 +274,11 @@ protected:
     void AfterCreate(const std::string& caption) override;
 
 private:
+    LRESULT CustomDraw(NMLVCUSTOMDRAW* draw) const;
+
     int columnCount_ = 0;
     bool filling_ = false;
+    std::function<std::string(int row, int col)> cell_;
 };
 
 // A control of the given kind, for the rows that code never touches.

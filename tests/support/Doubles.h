@@ -83,13 +83,15 @@ public:
     std::map<std::string, DWORD> failingStarts;  // command line -> error; others start
     intptr_t shellResult = 42;                   // above 32: the shell succeeded
     std::function<void()> whileShell;            // runs while the shell is "busy"
+    bool startForReal = false;                   // starts the processes that do not fail, and keeps them
 
-    DWORD StartProcess(const std::string& commandLine, int showCommand) override {
+    ProcessStart StartProcess(const std::string& commandLine, int showCommand) override {
         launches.push_back({false, commandLine, showCommand, {}, {}, nullptr});
-        return failingStarts.count(commandLine) ? failingStarts[commandLine] : 0;
+        if (failingStarts.count(commandLine)) return {failingStarts[commandLine]};
+        return startForReal ? WindowsLauncher().StartProcess(commandLine, SW_HIDE) : ProcessStart{};
     }
     intptr_t ShellExecute(HWND owner, const std::string& file, const std::string& parameters,
-                          const std::string& directory, int showCommand) override {
+                          const std::string& directory, int showCommand, UniqueKernelHandle*) override {
         launches.push_back({true, file, showCommand, directory, parameters, owner});
         if (whileShell) whileShell();
         return shellResult;

@@ -16,11 +16,14 @@ constexpr const char* kEveryDay = "Sat,Fri,Thu,Wed,Tue,Mon,Sun";
 class CountingLauncher final : public Launcher {
 public:
     int starts = 0;
-    DWORD StartProcess(const std::string&, int) override {
+    ProcessStart StartProcess(const std::string&, int) override {
         ++starts;
-        return ERROR_SUCCESS;
+        return {};
     }
-    intptr_t ShellExecute(HWND, const std::string&, const std::string&, const std::string&, int) override { return 42; }
+    intptr_t ShellExecute(HWND, const std::string&, const std::string&, const std::string&, int,
+                          UniqueKernelHandle*) override {
+        return 42;
+    }
 };
 
 void WriteText(const std::string& key, const char* name, const std::string& text) {

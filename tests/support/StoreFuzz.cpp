@@ -215,12 +215,13 @@ public:
     FuzzLauncher(std::string folder, std::string editor) : folder_(std::move(folder)), editor_(std::move(editor)) {}
     std::vector<std::string> started;
 
-    DWORD StartProcess(const std::string& commandLine, int) override {
+    ProcessStart StartProcess(const std::string& commandLine, int) override {
         if (!commandLine.starts_with(editor_ + " ")) started.push_back(commandLine);
         else started.push_back(store::kMessagePrefix + ReadWholeFile(folder_ + "\\message.txt"));
-        return ERROR_SUCCESS;
+        return {};
     }
-    intptr_t ShellExecute(HWND, const std::string& file, const std::string&, const std::string&, int) override {
+    intptr_t ShellExecute(HWND, const std::string& file, const std::string&, const std::string&, int,
+                          UniqueKernelHandle*) override {
         started.push_back("shell " + file);
         return 42;
     }

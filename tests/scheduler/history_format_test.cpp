@@ -1,0 +1,45 @@
+#include <gtest/gtest.h>
+
+#include "scheduler/HistoryFormat.h"
+#include "scheduler/LaunchResult.h"
+
+TEST(LaunchResult, FailuresAreTheStartsThatFailedAndTheNonZeroExits) {
+    struct Case {
+        LaunchResult result;
+        bool failed;
+    };
+    const Case cases[] = {
+        {{LaunchResult::Kind::Exited, 0}, false},
+        {{LaunchResult::Kind::Exited, 3}, true},
+        {{LaunchResult::Kind::Exited, 0xC0000005}, true},
+        {{LaunchResult::Kind::Exited, 10}, true},  // not read as a zero by its last digit
+        {{LaunchResult::Kind::NotStarted, 2, "The system cannot find the file specified."}, true},
+        {{LaunchResult::Kind::Running}, false},
+        {{LaunchResult::Kind::Started}, false},
+    };
+    for (const Case& c : cases) {
+        std::string text = ResultText(c.result);
+        EXPECT_EQ(IsFailedResult(text), c.failed) << text;
+    }
+    EXPECT_NE(ResultText({LaunchResult::Kind::NotStarted, 2, "Not found."}).find("2: Not found."), std::string::npos);
+    EXPECT_NE(ResultText({LaunchResult::Kind::Exited, 0xC0000005}).find("0xC0000005"), std::string::npos);
+    EXPECT_FALSE(IsFailedResult("")) << "a task never launched";
+    EXPECT_EQ(RunningTimeText(3 * 3600000 + 25 * 60000 + 7999), "3:25:07");
+}
+
+TEST(HistoryFormat, ReadsEveryWholeLineAndSkipsTheRestWhateverTheFieldsHold) {
+    HistoryEntry odd{HistoryTime({1998, 12, 4, 19, 5, 23, 0}), "Back\tup\r\nnow", "Machine", "C:\\b.exe \"a\tb\"",
+                     "Scheduled", "Exit code 3", "0:00:05"};
+    const std::string good = HistoryLine(odd);
+    const std::string text = HistoryHeadingLine() + "\r\n" + good + "\r\n" +
+                             "garbage without tabs\r\n" + "\t\t\t\t\t\t\r\n" +              // the right shape, no time
+                             "1998-12-04 19:05:23\tonly\tfour\tfields\r\n" + good + "\n" +  // LF alone will do
+                             good.substr(0, good.size() - 3);                                 // cut short
+    std::vector<HistoryEntry> entries = ParseHistory(text);
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].time, "1998-12-04 19:05:23");
+    EXPECT_EQ(entries[0].task, "Back up  now") << "a tab or line end in a field must not split the line";
+    EXPECT_EQ(entries[1].command, "C:\\b.exe \"a b\"");
+    EXPECT_EQ(entries[1].runningTime, "0:00:05");
+    EXPECT_TRUE(ParseHistory(std::string("\0\xff\n\n\r\n", 5)).empty());
+}
