@@ -1,12 +1,12 @@
 #include "editor/TaskCommands.h"
 
-#include <algorithm>
 #include <string_view>
 
 #include "editor/DayList.h"
 #include "editor/frmNew.h"
 #include "app/ProgramName.h"
 #include "platform/DateTimeText.h"
+#include "platform/Trim.h"
 #include "scheduler/SchedulerView.h"
 #include "store/StoreLayout.h"
 #include "store/TaskRecord.h"
@@ -65,14 +65,16 @@ void TaskCommands::mnuEdit_Click() {
     const std::string name = ChosenTaskName();
     if (name.empty() || EditorAlreadyOpen()) return;
     store::TaskRecord task = store::ReadTask(name);
-    bool message = host_.grid.TrimmedText(host_.grid.Row(), task_grid::kLocationCol).starts_with(store::kMessagePrefix);
+    // The type and the text come from one value, trimmed as the task list reads it.
+    const std::string location = Trimmed(task.location);
+    bool message = location.starts_with(store::kMessagePrefix);
     if (message) strMessageName_ = name;
 
-    frmNew form({ctx_, host_.utilities, host_.driveList, strMessageName_, fileExists});
+    frmNew form({ctx_, host_.utilities, host_.driveList, strMessageName_, fileExists, name});
     form.Create(host_.window);
     if (message) {
         form.optSM.SetValue(true);
-        form.txtMessage.SetText(task.location.substr(std::min(task.location.size(), std::string_view(store::kMessagePrefix).size())));
+        form.txtMessage.SetText(location.substr(std::string_view(store::kMessagePrefix).size()));
     } else {
         form.optSP.SetValue(true);
         form.txtLocation.SetText(task.location);
@@ -93,6 +95,7 @@ void TaskCommands::mnuEdit_Click() {
 void TaskCommands::mnuDelete_Click() {
     const std::string name = ChosenTaskName();
     if (name.empty()) return;
-    if (ctx_.prompts.MessageBox(host_.window, kRemoveQuestion, ProgramName(ctx_.app), MB_YESNO) == IDNO) return;
+    // Escape or the close box answers neither Yes nor No: only Yes removes the task.
+    if (ctx_.prompts.MessageBox(host_.window, kRemoveQuestion, ProgramName(ctx_.app), MB_YESNO) != IDYES) return;
     host_.DeleteTask(name);
 }

@@ -29,6 +29,8 @@ struct SaveSetting {
     std::string messageName;  // proposed as a message's name
     FileChooser& cmd;         // the dialog's file chooser, for the editor choice
     FileTest fileExists = IsFile;
+    std::string editedName{};  // the task Edit opened, by its exact key name; empty for New
+    DateTime now{};            // a run-once time before this minute can never come
 };
 
 struct SaveOutcome {

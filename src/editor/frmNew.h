@@ -17,6 +17,7 @@ struct EditorSetting {
     std::string driveList;        // "C: D:"
     std::string messageName;      // proposed as a message's name
     FileTest fileExists = IsFile;
+    std::string editedName{};     // the task Edit opened, by its exact key name; empty for New
 };
 
 class frmNew final : public ui::Form {

@@ -384,6 +384,13 @@ LRESULT ListView::OnNotify(NMHDR* header) {
     case NM_DBLCLK:
         if (DoubleClick) DoubleClick(reinterpret_cast<NMITEMACTIVATE*>(header)->iItem);
         break;
+    // Enter comes as NM_RETURN alone; its key-down notice is not used, or it would act twice.
+    case NM_RETURN:
+        if (EnterPressed) EnterPressed();
+        break;
+    case LVN_KEYDOWN:
+        if (reinterpret_cast<NMLVKEYDOWN*>(header)->wVKey == VK_DELETE && DeletePressed) DeletePressed();
+        break;
     }
     return 0;
 }

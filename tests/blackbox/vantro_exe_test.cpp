@@ -1,6 +1,7 @@
 // Vantro.exe started as a user starts it, looked at from outside.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <commctrl.h>
 #include <tlhelp32.h>
 
 #include <functional>
@@ -195,4 +196,47 @@ TEST_F(VantroExeTest, TaskExeStartsVantroAndLaterBringsItBackFromTheTray) {
 
     PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(started.get(), 20000));
+}
+
+TEST_F(VantroExeTest, EscapeClosesItsDialogsAndOnlyYesOnTheDeleteQuestionRemovesTheTask) {
+    UsedStore();
+    WriteKeyValue(HKEY_LOCAL_MACHINE, store::TaskKey("Backup"), store::kLocation, RegValue::Text("C:\\b.exe"), REG_SZ);
+    vantro.Start();
+    HWND main = MainWindow(vantro);
+    ASSERT_NE(nullptr, main);
+    auto press = [](HWND window, WPARAM key) {
+        PostMessageA(window, WM_KEYDOWN, key, 1);
+        PostMessageA(window, WM_KEYUP, key, 0xC0000001);
+    };
+    const struct {
+        UINT command;
+        const char* className;
+        std::string caption;
+    } dialogs[] = {{menu_ids::kNew, "VantroTaskEditor", kTitle},
+                   {menu_ids::kRemoteConnection, "VantroOLEConnection", "Remote Server Connection"},
+                   {menu_ids::kAbout, "VantroAbout", "About Vantro"}};
+    for (const auto& dialog : dialogs) {
+        PostMessageA(main, WM_COMMAND, dialog.command, 0);
+        HWND window = vantro.WaitForWindow(dialog.className, dialog.caption, 20000);
+        ASSERT_NE(nullptr, window) << dialog.className;
+        press(window, VK_ESCAPE);
+        EXPECT_TRUE(WaitUntil([&] { return !IsWindow(window); }, 5000)) << dialog.className << " stays open";
+        PostMessageA(window, WM_CLOSE, 0, 0);
+    }
+
+    // Escape, then Enter on the default button, Yes.
+    HWND list = FindWindowExA(main, nullptr, WC_LISTVIEWA, nullptr);
+    for (WPARAM answer : {VK_ESCAPE, VK_RETURN}) {
+        press(list, VK_HOME);  // chooses the first row
+        press(list, VK_DELETE);
+        HWND box = vantro.WaitForWindow("#32770", kTitle, 20000);
+        ASSERT_NE(nullptr, box) << "no question";
+        EXPECT_EQ("Remove this program for Vantro?", MessageBoxText(box));
+        press(box, answer);
+        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 5000));
+        bool kept = answer == VK_ESCAPE;
+        EXPECT_EQ(kept, !WaitUntil([] { return !KeyExists(store::TaskKey("Backup")); }, kept ? 1000 : 5000));
+    }
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(vantro.WaitForExit(20000));
 }

@@ -49,6 +49,53 @@ TEST_F(CommandsTest, EditCancelledChangesNothingButRebuildsAndUnreadableTimesOpe
     EXPECT_EQ("C:\\once.exe||31/31/1998|soon|-1", Record("Once"));
 }
 
+TEST_F(CommandsTest, EditKeepsTheExactKeyNameReadsAMessageAsTheListDoesAndEscapeCancels) {
+    AddTask({.name = " Backup ", .location = "C:\\spaced.exe", .days = "Mon"});
+    AddTask({.name = "Backup", .location = "C:\\plain.exe", .days = "Tue"});
+    AddTask({.name = " Note ", .location = "  MSG:Hello\r\n", .days = "Wed"});
+    SetMessageApp("c:\\pad.exe");
+    tasks.LoadTaskGrid();
+    Choose(" Backup ");
+    WithEditor(&TaskCommands::mnuEdit_Click, [&](frmNew& form) { Click(form.btnOK); });
+    Choose(" Note ");
+    prompts.inputAnswers = {" Note "};  // the proposed name, accepted
+    WithEditor(&TaskCommands::mnuEdit_Click, [&](frmNew& form) {
+        EXPECT_EQ("Hello\r\n", form.txtMessage.Text());
+        Click(form.btnOK);
+    });
+    EXPECT_EQ(std::vector<std::string>{kNameQuestion}, Texts()) << "nothing else is asked";
+    EXPECT_EQ(" Note ", prompts.asked[0].initial);
+    std::vector<std::string> names = ListSubKeys(HKEY_LOCAL_MACHINE, store::kTasksKey);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ((std::vector<std::string>{" Backup ", " Note ", "Backup"}), names);
+    EXPECT_EQ("C:\\spaced.exe|Mon|12/04/1998|07:05 PM|0", Record(" Backup "));
+    EXPECT_EQ("C:\\plain.exe|Tue|12/04/1998|07:05 PM|0", Record("Backup"));
+    EXPECT_EQ("MSG:Hello\r\n|Wed|12/04/1998|07:05 PM|0", Record(" Note "));
+
+    // Escape in a one-line box or in the message box closes the editor as Cancel does.
+    for (bool inMessage : {false, true}) {
+        Choose("Backup");
+        bool stuck = false;
+        ui::Timer escape(30, true), rescue(5000, true);
+        escape.OnTimer = [&] {
+            escape.SetEnabled(false);
+            frmNew& form = *commands.Editor();
+            if (inMessage) Click(form.optSM);
+            const ui::Control& box = inMessage ? static_cast<ui::Control&>(form.txtMessage) : form.txtLocation;
+            Type(box, "changed");
+            PostMessageA(box.hwnd(), WM_KEYDOWN, VK_ESCAPE, 0);
+        };
+        rescue.OnTimer = [&] {
+            rescue.SetEnabled(false);
+            stuck = commands.Editor() != nullptr;
+            if (stuck) commands.Editor()->Unload();
+        };
+        commands.mnuEdit_Click();
+        EXPECT_FALSE(stuck) << inMessage;
+    }
+    EXPECT_EQ("C:\\plain.exe|Tue|12/04/1998|07:05 PM|0", Record("Backup"));
+}
+
 TEST_F(CommandsTest, DeleteAsksAndKeepsTheTaskOnNoAndNothingActsWithoutAChosenRow) {
     AddTask({.name = "Backup", .location = "C:\\backup.exe"});
     tasks.LoadTaskGrid();
