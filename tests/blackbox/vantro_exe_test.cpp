@@ -200,6 +200,7 @@ TEST_F(VantroExeTest, TaskExeStartsVantroAndLaterBringsItBackFromTheTray) {
 
 TEST_F(VantroExeTest, EscapeClosesItsDialogsAndOnlyYesOnTheDeleteQuestionRemovesTheTask) {
     UsedStore();
+    CreateKey(HKEY_LOCAL_MACHINE, store::TaskKey("Backup"));
     WriteKeyValue(HKEY_LOCAL_MACHINE, store::TaskKey("Backup"), store::kLocation, RegValue::Text("C:\\b.exe"), REG_SZ);
     vantro.Start();
     HWND main = MainWindow(vantro);
@@ -208,6 +209,23 @@ TEST_F(VantroExeTest, EscapeClosesItsDialogsAndOnlyYesOnTheDeleteQuestionRemoves
         PostMessageA(window, WM_KEYDOWN, key, 1);
         PostMessageA(window, WM_KEYUP, key, 0xC0000001);
     };
+    // Escape, then Enter on the default button, Yes.
+    HWND list = FindWindowExA(main, nullptr, WC_LISTVIEWA, nullptr);
+    for (WPARAM answer : {VK_ESCAPE, VK_RETURN}) {
+        RECT header{};  // the first row lies just below the list's header
+        GetWindowRect(FindWindowExA(list, nullptr, WC_HEADERA, nullptr), &header);
+        LPARAM firstRow = MAKELPARAM(20, header.bottom - header.top + 6);
+        PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, firstRow);
+        PostMessageA(list, WM_LBUTTONUP, 0, firstRow);
+        press(list, VK_DELETE);
+        HWND box = vantro.WaitForWindow("#32770", kTitle, 20000);
+        ASSERT_NE(nullptr, box) << "no question";
+        EXPECT_EQ("Remove this program for Vantro?", MessageBoxText(box));
+        press(box, answer);
+        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 5000));
+        bool kept = answer == VK_ESCAPE;
+        EXPECT_EQ(kept, !WaitUntil([] { return !KeyExists(store::TaskKey("Backup")); }, kept ? 1000 : 5000));
+    }
     const struct {
         UINT command;
         const char* className;
@@ -224,19 +242,6 @@ TEST_F(VantroExeTest, EscapeClosesItsDialogsAndOnlyYesOnTheDeleteQuestionRemoves
         PostMessageA(window, WM_CLOSE, 0, 0);
     }
 
-    // Escape, then Enter on the default button, Yes.
-    HWND list = FindWindowExA(main, nullptr, WC_LISTVIEWA, nullptr);
-    for (WPARAM answer : {VK_ESCAPE, VK_RETURN}) {
-        press(list, VK_HOME);  // chooses the first row
-        press(list, VK_DELETE);
-        HWND box = vantro.WaitForWindow("#32770", kTitle, 20000);
-        ASSERT_NE(nullptr, box) << "no question";
-        EXPECT_EQ("Remove this program for Vantro?", MessageBoxText(box));
-        press(box, answer);
-        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 5000));
-        bool kept = answer == VK_ESCAPE;
-        EXPECT_EQ(kept, !WaitUntil([] { return !KeyExists(store::TaskKey("Backup")); }, kept ? 1000 : 5000));
-    }
     PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(vantro.WaitForExit(20000));
 }
