@@ -54,46 +54,54 @@ TEST_F(CommandsTest, EditKeepsTheExactKeyNameReadsAMessageAsTheListDoesAndEscape
     AddTask({.name = "Backup", .location = "C:\\plain.exe", .days = "Tue"});
     AddTask({.name = " Note ", .location = "  MSG:Hello\r\n", .days = "Wed"});
     SetMessageApp("c:\\pad.exe");
-    tasks.LoadTaskGrid();
-    Choose(" Backup ");
-    WithEditor(&TaskCommands::mnuEdit_Click, [&](frmNew& form) { Click(form.btnOK); });
-    Choose(" Note ");
     prompts.inputAnswers = {" Note "};  // the proposed name, accepted
-    WithEditor(&TaskCommands::mnuEdit_Click, [&](frmNew& form) {
-        EXPECT_EQ("Hello\r\n", form.txtMessage.Text());
-        Click(form.btnOK);
-    });
+    for (const char* name : {" Backup ", " Note "}) {
+        tasks.LoadTaskGrid();
+        Choose(name);
+        WithEditor(&TaskCommands::mnuEdit_Click, [&](frmNew& form) { Click(form.btnOK); });
+    }
     EXPECT_EQ(std::vector<std::string>{kNameQuestion}, Texts()) << "nothing else is asked";
-    EXPECT_EQ(" Note ", prompts.asked[0].initial);
     std::vector<std::string> names = ListSubKeys(HKEY_LOCAL_MACHINE, store::kTasksKey);
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ((std::vector<std::string>{" Backup ", " Note ", "Backup"}), names);
-    EXPECT_EQ("C:\\spaced.exe|Mon|12/04/1998|07:05 PM|0", Record(" Backup "));
-    EXPECT_EQ("C:\\plain.exe|Tue|12/04/1998|07:05 PM|0", Record("Backup"));
+    EXPECT_EQ((std::set<std::string>{" Backup ", " Note ", "Backup"}), std::set<std::string>(names.begin(), names.end()));
     EXPECT_EQ("MSG:Hello\r\n|Wed|12/04/1998|07:05 PM|0", Record(" Note "));
 
-    // Escape in a one-line box or in the message box closes the editor as Cancel does.
-    for (bool inMessage : {false, true}) {
-        Choose("Backup");
-        bool stuck = false;
-        ui::Timer escape(30, true), rescue(5000, true);
-        escape.OnTimer = [&] {
-            escape.SetEnabled(false);
-            frmNew& form = *commands.Editor();
-            if (inMessage) Click(form.optSM);
-            const ui::Control& box = inMessage ? static_cast<ui::Control&>(form.txtMessage) : form.txtLocation;
-            Type(box, "changed");
-            PostMessageA(box.hwnd(), WM_KEYDOWN, VK_ESCAPE, 0);
-        };
-        rescue.OnTimer = [&] {
-            rescue.SetEnabled(false);
-            stuck = commands.Editor() != nullptr;
-            if (stuck) commands.Editor()->Unload();
-        };
-        commands.mnuEdit_Click();
-        EXPECT_FALSE(stuck) << inMessage;
+    // Escape in the (multi-line) message box closes the editor as Cancel does.
+    Choose("Backup");
+    ui::Timer escape(30, true), rescue(5000, true);
+    escape.OnTimer = [&] {
+        escape.SetEnabled(false), Click(commands.Editor()->optSM);
+        PostMessageA(commands.Editor()->txtMessage.hwnd(), WM_KEYDOWN, VK_ESCAPE, 0);
+    };
+    rescue.OnTimer = [&] { ADD_FAILURE() << "the editor stays open"; commands.Editor()->Unload(); };
+    commands.mnuEdit_Click();
+}
+
+// Escape and the close box answer IDCANCEL: like No, it must lose nothing.
+TEST_F(CommandsTest, OnlyYesReplacesATaskOrSavesOneThatCanNeverRun) {
+    for (int answer : {IDYES, IDNO, IDCANCEL}) {
+        const bool yes = answer == IDYES;
+        AddTask({.name = "Backup", .location = "C:\\old.exe", .days = "Sun", .paused = true});
+        DeleteKeyTree(HKEY_LOCAL_MACHINE, store::TaskKey("Late"));
+        prompts.asked.clear();
+        prompts.messageAnswers = {answer, answer};
+        clock.now = {1998, 12, 4, 19, 5, 30};
+        // Run once: under a taken name in this very minute, then at a minute just gone.
+        for (const char* name : {"BACKUP", "Late"}) {
+            WithEditor(&TaskCommands::mnuNew_Click, [&](frmNew& form) {
+                FillProgram(form, name, "C:\\new.exe", {});
+                Click(form.btnOnce);
+                Click(form.btnOK2);
+                if (name[0] == 'L') clock.AddMinutes(1);
+                Click(form.btnOK);
+                if (!yes) EXPECT_EQ("C:\\new.exe", form.txtLocation.Text() + (form.Saved() ? "saved" : ""));
+            });
+        }
+        EXPECT_EQ(yes ? "C:\\new.exe||12/04/1998|07:05 PM|-1" : "C:\\old.exe|Sun|12/04/1998|07:05 PM|0", Record("Backup"));
+        EXPECT_EQ(!yes, ReadTaskValue("Backup", store::kPaused).IsTrue()) << "a replaced task starts afresh";
+        EXPECT_EQ(yes, TaskExists("Late"));
+        ASSERT_EQ(2u, prompts.asked.size()) << "the current minute is not asked about";
+        for (int i : {0, 1}) EXPECT_EQ(static_cast<UINT>(MB_DEFBUTTON2), prompts.asked[i].style & MB_DEFMASK);
     }
-    EXPECT_EQ("C:\\plain.exe|Tue|12/04/1998|07:05 PM|0", Record("Backup"));
 }
 
 TEST_F(CommandsTest, DeleteAsksAndKeepsTheTaskOnNoAndNothingActsWithoutAChosenRow) {

@@ -162,11 +162,7 @@ TEST(Form, AfterAModalFormClosesItsOwnerIsActiveAgain) {
         closer.SetEnabled(false);
         ownerDisabled = !IsWindowEnabled(owner.hwnd());
         // Asked twice (a handler, then its caller), it still goes only after the owner is enabled.
-        modal.btnCancel.Click = [&] {
-            modal.Unload();
-            modal.Unload();
-            destroyedEarly = !modal.IsCreated();
-        };
+        modal.btnCancel.Click = [&] { modal.Unload(), modal.Unload(), destroyedEarly = !modal.IsCreated(); };
         modal.btnCancel.SetFocus();
         Press(VK_ESCAPE);
     };
