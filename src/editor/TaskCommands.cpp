@@ -1,6 +1,5 @@
 #include "editor/TaskCommands.h"
 
-#include <algorithm>
 #include <string_view>
 
 #include "editor/DayList.h"
@@ -8,6 +7,7 @@
 #include "app/ProgramName.h"
 #include "platform/DateTimeText.h"
 #include "scheduler/MachineTaskGuard.h"
+#include "platform/Trim.h"
 #include "scheduler/SchedulerView.h"
 #include "store/StoreLayout.h"
 #include "store/TaskRecord.h"
@@ -68,14 +68,16 @@ void TaskCommands::mnuEdit_Click() {
     const store::Store store = task_grid::StoreAt(host_.grid, host_.grid.Row());
     if (RefuseMachineTaskChange(ctx_, host_.window, store, name)) return;
     store::TaskRecord task = store::ReadTask(store, name);
-    bool message = host_.grid.TrimmedText(host_.grid.Row(), task_grid::kLocationCol).starts_with(store::kMessagePrefix);
+    // The type and the text come from one value, trimmed as the task list reads it.
+    const std::string location = Trimmed(task.location);
+    bool message = location.starts_with(store::kMessagePrefix);
     if (message) strMessageName_ = name;
 
-    frmNew form({ctx_, host_.utilities, host_.driveList, strMessageName_, fileExists, store});
+    frmNew form({ctx_, host_.utilities, host_.driveList, strMessageName_, fileExists, store, name});
     form.Create(host_.window);
     if (message) {
         form.optSM.SetValue(true);
-        form.txtMessage.SetText(task.location.substr(std::min(task.location.size(), std::string_view(store::kMessagePrefix).size())));
+        form.txtMessage.SetText(location.substr(std::string_view(store::kMessagePrefix).size()));
     } else {
         form.optSP.SetValue(true);
         form.txtLocation.SetText(task.location);
@@ -98,6 +100,7 @@ void TaskCommands::mnuDelete_Click() {
     if (name.empty()) return;
     const store::Store store = task_grid::StoreAt(host_.grid, host_.grid.Row());
     if (RefuseMachineTaskChange(ctx_, host_.window, store, name)) return;
-    if (ctx_.prompts.MessageBox(host_.window, kRemoveQuestion, ProgramName(ctx_.app), MB_YESNO) == IDNO) return;
+    // Escape or the close box answers neither Yes nor No: only Yes removes the task.
+    if (ctx_.prompts.MessageBox(host_.window, kRemoveQuestion, ProgramName(ctx_.app), MB_YESNO) != IDYES) return;
     host_.DeleteTask(store, name);
 }

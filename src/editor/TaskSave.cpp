@@ -34,6 +34,15 @@ std::string Upper(std::string text) {
     return text;
 }
 
+bool SameName(const std::string& a, const std::string& b) {
+    return Upper(std::string(TrimBlanks(a))) == Upper(std::string(TrimBlanks(b)));
+}
+
+bool TaskExists(store::Store store, const std::string& name) {
+    UniqueHKey key;
+    return OpenRegistryKey(store::RootOf(store), store::TaskKey(name), KEY_READ, key) == ERROR_SUCCESS;
+}
+
 bool HasBadNameCharacter(const std::string& name) { return name.find_first_of(",\\") != std::string::npos; }
 
 bool IsProgramFile(const std::string& fileName) {
@@ -56,15 +65,40 @@ private:
         if (!e_.runOnce) {
             record_.days = DayList(e_.days);
             if (record_.days.empty()) return Stop(kNoDays);
+        } else if (!ConfirmPastRunOnce()) {
+            return false;
         }
         return e_.program ? CompleteProgram() : CompleteMessage();
     }
 
+    bool ConfirmPastRunOnce() {
+        DateTime at{e_.date.year, e_.date.month, e_.date.day, e_.time.hour, e_.time.minute};
+        if (at >= StartOfMinute(s_.now)) return true;
+        std::string question = "This task runs only once, on " + datetext::DateMMDDYYYY(at.date()) + " at " +
+                               datetext::TimeHHMMAmPm(at) +
+                               ", and that time has passed, so it will never run.  Save it anyway?";
+        return Ask(question, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
+    }
+
+    // Edit that keeps the name writes the task's own key, blanks and all; another
+    // task of that name is replaced only when the user says so.
+    bool SetName(const std::string& name) {
+        bool own = !s_.editedName.empty() && SameName(name, s_.editedName);
+        record_.name = own ? s_.editedName : name;
+        if (own || !TaskExists(s_.store, record_.name)) return true;
+        std::string question = "There is already a task named \"" + record_.name +
+                               "\".  Replace it with this one?  Its program or message, days and time are lost.";
+        if (Ask(question, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES) return false;
+        replacing_ = true;
+        return true;
+    }
+
     bool CompleteProgram() {
         if (Trimmed(location_).empty()) return Stop(kNoLocation);
-        record_.name = Trimmed(e_.programName);
-        if (record_.name.empty()) return Stop(kNoName);
-        if (HasBadNameCharacter(record_.name)) return Stop(kBadName);
+        std::string name = Trimmed(e_.programName);
+        if (name.empty()) return Stop(kNoName);
+        if (HasBadNameCharacter(name)) return Stop(kBadName);
+        if (!SetName(name)) return false;
         for (const UtilitySwitch& utility : UtilitySwitches()) {
             std::string upper = Upper(location_);
             if (upper.find(utility.fileName) == std::string::npos || upper.find('/') != std::string::npos) continue;
@@ -85,8 +119,7 @@ private:
         std::string message = Trimmed(e_.message);
         if (message.empty()) return Stop(kNoMessage);
         std::optional<std::string> name = AskName();
-        if (!name) return false;
-        record_.name = *name;
+        if (!name || !SetName(*name)) return false;
         record_.location = store::kMessagePrefix + message;
         return true;
     }
@@ -103,15 +136,18 @@ private:
         }
     }
 
-    // Asked until a usable name comes, without blanks around it; nothing on Cancel.
+    // Asked until a usable name comes, without blanks around it; nothing on Cancel. A
+    // refused name comes back as typed, for the user to correct.
     std::optional<std::string> AskName() {
+        std::string proposed = s_.messageName;
         for (;;) {
-            std::optional<std::string> answer = s_.prompts.AskInput(s_.owner, kNameQuestion, s_.title, s_.messageName);
+            std::optional<std::string> answer = s_.prompts.AskInput(s_.owner, kNameQuestion, s_.title, proposed);
             if (!answer) return std::nullopt;
             std::string name = Trimmed(*answer);
             if (name.empty()) continue;
             if (!HasBadNameCharacter(name)) return name;
             Ask(kBadName, MB_OK);
+            proposed = *answer;
         }
     }
 
@@ -119,6 +155,8 @@ private:
         record_.startDate = datetext::DateMMDDYYYY(e_.date.date());
         record_.startTime = datetext::TimeHHMMAmPm(e_.time);
         record_.runOnce = e_.runOnce;
+        // A replaced task starts afresh: no pause mark or last run of the one before.
+        if (replacing_) store::DeleteTaskRecord(s_.store, record_.name);
         long status = 0;
         if (store::WriteTask(s_.store, record_, &status)) return true;
         ErrorInfo error = MakeError(static_cast<DWORD>(status));
@@ -136,6 +174,7 @@ private:
     const SaveSetting& s_;
     std::string location_;
     store::TaskRecord record_;
+    bool replacing_ = false;
 };
 
 }  // namespace

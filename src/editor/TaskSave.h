@@ -31,6 +31,8 @@ struct SaveSetting {
     FileChooser& cmd;         // the dialog's file chooser, for the editor choice
     FileTest fileExists = IsFile;
     store::Store store = store::Store::Machine;  // where the record is written
+    std::string editedName{};  // the task Edit opened, by its exact key name; empty for New
+    DateTime now{};            // a run-once time before this minute can never come
 };
 
 struct SaveOutcome {

@@ -26,7 +26,7 @@ const std::vector<ui::ControlSpec> kControls = {
     {"txtDateAndTime", ControlKind::TextBox, nullptr, "Today's Date and Time is : ", 0, 1995, 4575, 285, 30},
     {"frameRB", ControlKind::Frame, nullptr, "", 150, 1050, 4260, 720, 16},
     {"btnOK", ControlKind::Button, "frameRB", "OK", 420, 315, 1335, 375, 29, 0, ui::Role::Default},
-    {"btnCancel", ControlKind::Button, "frameRB", "Cancel", 2445, 315, 1335, 375, 28},
+    {"btnCancel", ControlKind::Button, "frameRB", "Cancel", 2445, 315, 1335, 375, 28, 0, ui::Role::Cancel},
     {"btnOnce", ControlKind::Button, "frameRB", "Set", 1530, 0, 570, 240, 19},
     {"btnScheduled", ControlKind::Button, "frameRB", "Set", 3690, 0, 570, 240, 18},
     {"chkRunOnlyOnce(0)", ControlKind::OptionButton, "frameRB", "Run ONLY once", 0, 15, 1575, 195, 17},
@@ -194,7 +194,8 @@ void frmNew::btnOK_Click() {
     entries.date = txtDate.Value();
     entries.time = txtTime.Value();
     SaveOutcome outcome = SaveTask(entries, {s_.ctx.prompts, hwnd(), ProgramName(s_.ctx.app), s_.driveList,
-                                             s_.messageName, cmd, s_.fileExists, s_.store});
+                                             s_.messageName, cmd, s_.fileExists, s_.store, s_.editedName,
+                                             s_.ctx.clock.Now()});
     if (outcome.location != entries.location) txtLocation.SetText(outcome.location);
     saved_ = outcome.saved;
     if (saved_) Unload();

@@ -19,6 +19,7 @@ struct EditorSetting {
     std::string messageName;      // proposed as a message's name
     FileTest fileExists = IsFile;
     store::Store store = store::Store::Machine;  // where OK saves the task
+    std::string editedName{};     // the task Edit opened, by its exact key name; empty for New
 };
 
 class frmNew final : public ui::Form {

@@ -52,6 +52,7 @@ void TaskList::LoadTaskGrid() {
     ShowPauseItems(false);
     c_.mnuEdit.SetEnabled(false);
     c_.mnuDelete.SetEnabled(false);
+    c_.mnuRun.SetEnabled(false);
 
     scheduler_.TaskListRebuilt();
     grid.NotifyRebuilt();
@@ -78,6 +79,7 @@ void TaskList::grdProgram_MouseDown() {
     bool onTask = row > 0 && row < grid.Rows();
     c_.mnuEdit.SetEnabled(onTask);
     c_.mnuDelete.SetEnabled(onTask);
+    c_.mnuRun.SetEnabled(onTask);
     if (!onTask) {
         c_.mnuPause.SetVisible(false);
         c_.mnuUnPause.SetVisible(false);

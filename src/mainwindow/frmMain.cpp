@@ -79,6 +79,8 @@ frmMain::frmMain(AppContext& context)
     grid_.Control().DoubleClick = [this](int index) {
         if (index >= 0) editor_.mnuEdit_Click();
     };
+    grid_.Control().EnterPressed = [this] { editor_.mnuEdit_Click(); };
+    grid_.Control().DeletePressed = [this] { editor_.mnuDelete_Click(); };
     icon_.reset(LoadAppIcon(ctx_.app.Instance(), 32));
     FormOptions().icon = icon_.get();
     BindMenuCommands();

@@ -82,7 +82,7 @@ bool IsValidDate(const Date& d) {
 }
 
 std::optional<Date> ParseDate(std::string_view text) {
-    text = TrimBlanks(text);
+    text = TrimWhiteSpace(text);
     size_t yearDigits = 0;
     std::optional<int> month = ReadNumber(text, 2, nullptr);
     if (!month || text.empty() || !IsDateSeparator(text.front())) return std::nullopt;
@@ -100,7 +100,7 @@ std::optional<Date> ParseDate(std::string_view text) {
 }
 
 std::optional<DateTime> ParseTime(std::string_view text) {
-    text = TrimBlanks(text);
+    text = TrimWhiteSpace(text);
     DateTime t;
     std::optional<int> hour = ReadNumber(text, 2, nullptr);
     if (!hour || text.empty() || text.front() != ':') return std::nullopt;
@@ -114,7 +114,7 @@ std::optional<DateTime> ParseTime(std::string_view text) {
         second = ReadNumber(text, 2, &digits);
         if (!second || digits != 2) return std::nullopt;
     }
-    text = TrimBlanks(text);
+    text = TrimWhiteSpace(text);
     auto is = [&](const char* designator) {
         return text.size() == 2 && std::toupper(static_cast<unsigned char>(text[0])) == designator[0] &&
                std::toupper(static_cast<unsigned char>(text[1])) == 'M';

@@ -32,7 +32,7 @@ public:
         AddText(font);
     }
 
-    void AddItem(WORD classAtom, WORD id, DWORD style, short x, short y, short cx, short cy) {
+    void AddItem(WORD classAtom, WORD id, DWORD style, short x, short y, short cx, short cy, const char* text = "") {
         if (words_.size() % 2) words_.push_back(0);
         AddDword(style | WS_CHILD | WS_VISIBLE);
         AddDword(0);
@@ -40,7 +40,7 @@ public:
         words_.push_back(id);
         words_.push_back(0xFFFF);
         words_.push_back(classAtom);
-        words_.push_back(0);  // text: set at WM_INITDIALOG
+        AddText(text);
         words_.push_back(0);  // no creation data
         ++words_[countAt_];
     }
@@ -130,8 +130,8 @@ std::optional<std::string> WindowsPrompts::AskText(HWND owner, const std::string
     DialogTemplate box(DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU, 240, 84,
                        "MS Shell Dlg", 8);
     box.AddItem(kStaticClass, kPromptId, SS_LEFT | SS_NOPREFIX, 7, 7, 170, 52);
-    box.AddItem(kButtonClass, IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP, 183, 7, 50, 14);
-    box.AddItem(kButtonClass, IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, 183, 25, 50, 14);
+    box.AddItem(kButtonClass, IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP, 183, 7, 50, 14, "OK");
+    box.AddItem(kButtonClass, IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, 183, 25, 50, 14, "Cancel");
     box.AddItem(kEditClass, kAnswerId, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | answerStyle, 7, 64, 226, 13);
 
     InputBoxState state{prompt, title, defaultAnswer, {}};

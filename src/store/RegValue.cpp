@@ -62,7 +62,7 @@ std::optional<int32_t> RegValue::AsInt32() const {
 
 bool RegValue::IsTrue() const {
     if (kind_ != Kind::Text) return number_ != 0;
-    std::string_view word = TrimBlanks(text_);
+    std::string_view word = TrimWhiteSpace(text_);
     if (EqualsIgnoringCase(word, "True")) return true;
     if (EqualsIgnoringCase(word, "False")) return false;
     // A hand-edited value that is neither word nor number must not stop the caller.
@@ -86,7 +86,7 @@ bool RegValue::operator==(const RegValue& other) const {
 }
 
 std::optional<double> ParseNumber(std::string_view text) {
-    text = TrimBlanks(text);
+    text = TrimWhiteSpace(text);
     bool negative = false;
     if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
         negative = text.front() == '-';

@@ -109,8 +109,9 @@ void frmPopup::RunCommand(UINT id) {
         if (command == id) (this->*handler)();
 }
 
-// Hidden, the modal show that opened the popup ends.
+// Hidden, the modal show that opened the popup ends: once, whichever handler asks first.
 void frmPopup::HideSelf() {
+    if (!IsVisible()) return;
     Hide();
     Unload();
 }

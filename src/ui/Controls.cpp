@@ -410,6 +410,13 @@ LRESULT ListView::OnNotify(NMHDR* header) {
             lstrcpynA(item.pszText, cell_(item.iItem, item.iSubItem).c_str(), item.cchTextMax);
         break;
     }
+    // Enter comes as NM_RETURN alone; its key-down notice is not used, or it would act twice.
+    case NM_RETURN:
+        if (EnterPressed) EnterPressed();
+        break;
+    case LVN_KEYDOWN:
+        if (reinterpret_cast<NMLVKEYDOWN*>(header)->wVKey == VK_DELETE && DeletePressed) DeletePressed();
+        break;
     }
     return 0;
 }

@@ -269,6 +269,8 @@ public:
     std::function<void(int index)> LeftClick;   // index -1: not on a row
     std::function<void(int index, POINT screen)> RightClick;
     std::function<void(int index)> DoubleClick;
+    std::function<void()> EnterPressed;   // on a chosen row
+    std::function<void()> DeletePressed;
 
 protected:
     void AfterCreate(const std::string& caption) override;

@@ -259,7 +259,7 @@ void Form::ShowModal(HWND owner) {
     if (!hwnd()) return;  // Form_Load unloaded it
     bool ownerWasEnabled = owner && IsWindowEnabled(owner);
     if (ownerWasEnabled) EnableWindow(owner, FALSE);
-    modal_ = true;
+    modal_ = modalLoop_ = true;
     Show();
     MSG msg{};
     bool quit = false;
@@ -271,7 +271,7 @@ void Form::ShowModal(HWND owner) {
         }
         DispatchWithDialogKeys(msg);
     }
-    modal_ = false;
+    modal_ = modalLoop_ = false;
     // Enabled before the modal window goes, or Windows activates another program.
     if (ownerWasEnabled) EnableWindow(owner, TRUE);
     DestroyWindowNow();
@@ -280,8 +280,8 @@ void Form::ShowModal(HWND owner) {
 
 void Form::Unload() {
     if (!hwnd()) return;
-    if (modal_) {
-        modal_ = false;  // ShowModal destroys it once the owner is enabled
+    if (modalLoop_) {
+        modal_ = false;  // ShowModal destroys it once the owner is enabled, however often asked
         return;
     }
     DestroyWindowNow();
@@ -334,9 +334,13 @@ void Form::OnCommand(WPARAM wParam, LPARAM lParam) {
         control->second->OnCommand(HIWORD(wParam));
         return;
     }
-    // The dialog keys arrive as IDOK and IDCANCEL when no control answers them.
+    // The dialog keys arrive as IDOK and IDCANCEL when no control answers them. Escape
+    // presses the cancel button; with none to press it closes the form as its close box does.
     if (id == IDCANCEL && options_.dialogKeys) {
-        PressIfAvailable(cancelButton_);
+        if (IsAvailable(cancelButton_))
+            cancelButton_->OnCommand(BN_CLICKED);
+        else
+            RequestUnload(UnloadMode::ControlMenu);
         return;
     }
     if (id == IDOK && options_.dialogKeys) {

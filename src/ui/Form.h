@@ -151,7 +151,8 @@ private:
     Button* defaultButton_ = nullptr;
     Button* cancelButton_ = nullptr;
     HWND savedFocus_ = nullptr;
-    bool modal_ = false;
+    bool modal_ = false;      // the modal show goes on
+    bool modalLoop_ = false;  // inside the modal show's loop, until the owner is enabled
     int dpi_ = 0;
 };
 

@@ -45,6 +45,10 @@ LRESULT CALLBACK FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
     case WM_DRAWITEM:
     case WM_MEASUREITEM:
         return SendMessageA(GetParent(hwnd), message, wParam, lParam);
+    case WM_CLOSE:
+        // A multi-line edit box answers Escape by closing its parent: that is the form, not
+        // the frame it sits in.
+        return SendMessageA(GetParent(hwnd), WM_CLOSE, 0, 0);
     case WM_SETFONT:
         SetWindowLongPtrA(hwnd, kFontSlot, static_cast<LONG_PTR>(wParam));
         if (LOWORD(lParam)) InvalidateRect(hwnd, nullptr, TRUE);

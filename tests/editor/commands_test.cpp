@@ -49,6 +49,61 @@ TEST_F(CommandsTest, EditCancelledChangesNothingButRebuildsAndUnreadableTimesOpe
     EXPECT_EQ("C:\\once.exe||31/31/1998|soon|-1", Record("Once"));
 }
 
+TEST_F(CommandsTest, EditKeepsTheExactKeyNameReadsAMessageAsTheListDoesAndEscapeCancels) {
+    AddTask({.name = " Backup ", .location = "C:\\spaced.exe", .days = "Mon"});
+    AddTask({.name = "Backup", .location = "C:\\plain.exe", .days = "Tue"});
+    AddTask({.name = " Note ", .location = "  MSG:Hello\r\n", .days = "Wed"});
+    SetMessageApp("c:\\pad.exe");
+    prompts.inputAnswers = {" Note "};  // the proposed name, accepted
+    for (const char* name : {" Backup ", " Note "}) {
+        tasks.LoadTaskGrid();
+        Choose(name);
+        WithEditor(&TaskCommands::mnuEdit_Click, [&](frmNew& form) { Click(form.btnOK); });
+    }
+    EXPECT_EQ(std::vector<std::string>{kNameQuestion}, Texts()) << "nothing else is asked";
+    std::vector<std::string> names = ListSubKeys(HKEY_LOCAL_MACHINE, store::kTasksKey);
+    EXPECT_EQ((std::set<std::string>{" Backup ", " Note ", "Backup"}), std::set<std::string>(names.begin(), names.end()));
+    EXPECT_EQ("MSG:Hello\r\n|Wed|12/04/1998|07:05 PM|0", Record(" Note "));
+
+    // Escape in the (multi-line) message box closes the editor as Cancel does.
+    Choose("Backup");
+    ui::Timer escape(30, true), rescue(5000, true);
+    escape.OnTimer = [&] {
+        escape.SetEnabled(false), Click(commands.Editor()->optSM);
+        PostMessageA(commands.Editor()->txtMessage.hwnd(), WM_KEYDOWN, VK_ESCAPE, 0);
+    };
+    rescue.OnTimer = [&] { ADD_FAILURE() << "the editor stays open"; commands.Editor()->Unload(); };
+    commands.mnuEdit_Click();
+}
+
+// Escape and the close box answer IDCANCEL: like No, it must lose nothing.
+TEST_F(CommandsTest, OnlyYesReplacesATaskOrSavesOneThatCanNeverRun) {
+    for (int answer : {IDYES, IDNO, IDCANCEL}) {
+        const bool yes = answer == IDYES;
+        AddTask({.name = "Backup", .location = "C:\\old.exe", .days = "Sun", .paused = true});
+        DeleteKeyTree(HKEY_LOCAL_MACHINE, store::TaskKey("Late"));
+        prompts.asked.clear();
+        prompts.messageAnswers = {answer, answer};
+        clock.now = {1998, 12, 4, 19, 5, 30};
+        // Run once: under a taken name in this very minute, then at a minute just gone.
+        for (const char* name : {"BACKUP", "Late"}) {
+            WithEditor(&TaskCommands::mnuNew_Click, [&](frmNew& form) {
+                FillProgram(form, name, "C:\\new.exe", {});
+                Click(form.btnOnce);
+                Click(form.btnOK2);
+                if (name[0] == 'L') clock.AddMinutes(1);
+                Click(form.btnOK);
+                if (!yes) EXPECT_EQ("C:\\new.exe", form.txtLocation.Text() + (form.Saved() ? "saved" : ""));
+            });
+        }
+        EXPECT_EQ(yes ? "C:\\new.exe||12/04/1998|07:05 PM|-1" : "C:\\old.exe|Sun|12/04/1998|07:05 PM|0", Record("Backup"));
+        EXPECT_EQ(!yes, ReadTaskValue("Backup", store::kPaused).IsTrue()) << "a replaced task starts afresh";
+        EXPECT_EQ(yes, TaskExists("Late"));
+        ASSERT_EQ(2u, prompts.asked.size()) << "the current minute is not asked about";
+        for (int i : {0, 1}) EXPECT_EQ(static_cast<UINT>(MB_DEFBUTTON2), prompts.asked[i].style & MB_DEFMASK);
+    }
+}
+
 TEST_F(CommandsTest, DeleteAsksAndKeepsTheTaskOnNoAndNothingActsWithoutAChosenRow) {
     AddTask({.name = "Backup", .location = "C:\\backup.exe"});
     tasks.LoadTaskGrid();

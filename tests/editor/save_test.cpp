@@ -85,23 +85,24 @@ TEST_F(SaveTest, AUtilityAnsweredYesGetsItsSwitchOnceAndAnsweredNoIsStoredUnchan
 
 TEST_F(SaveTest, AMessageTakesTheFoundEditorAndATrimmedNameAndCancelGoesBackWithNothingSaved) {
     files = {"c:\\windows\\notepad.exe", "c:\\windows\\wordpad.exe"};
-    prompts.inputAnswers = {std::nullopt, "  ", "Call,me", " Call ", "Call"};
+    prompts.inputAnswers = {std::nullopt, "  ", "Call,me", " Call ", "Again"};
     WithEditor(&TaskCommands::mnuNew_Click, [&](frmNew& form) {
         FillMessage(form, "");
         Click(form.btnOK);  // no text: the editor is chosen all the same
         EXPECT_EQ("There must be a message before a message can be displayed.", Texts().back());
-        Type(form.txtMessage, "  Call the office\r\nnow  ");
+        Type(form.txtMessage, "  Call the office\r\nnow\r\n  ");
         Click(form.btnOK);  // the name question cancelled
         EXPECT_FALSE(form.Saved());
         Click(form.btnOK);  // blank, a name the list would split, then " Call "
         EXPECT_TRUE(form.Saved());
     });
     EXPECT_EQ("c:\\windows\\notepad.exe", Setting(store::kMessageApp));
-    EXPECT_EQ("MSG:Call the office\r\nnow", ReadTaskValue("Call", store::kLocation).AsText());
+    EXPECT_EQ("MSG:Call the office\r\nnow\r\n", ReadTaskValue("Call", store::kLocation).AsText());
     EXPECT_EQ(std::vector<std::string>{"Call"}, ListSubKeys(HKEY_LOCAL_MACHINE, store::kTasksKey));
     EXPECT_EQ(4, Count(kNameQuestion));
     EXPECT_EQ(1, Count("A task name cannot hold a comma (,) or a backslash (\\).  Please choose another name."));
-    EXPECT_EQ("", prompts.asked.back().initial) << "no message was edited yet";
+    EXPECT_EQ("", prompts.asked[1].initial) << "no message was edited yet";
+    EXPECT_EQ("Call,me", prompts.asked.back().initial) << "a refused name comes back to be corrected";
 
     // Edit proposes the message's name; a later New message too. "MessageApp" stays.
     WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kMessageApp, RegValue::Text("c:\\pad.exe"), REG_SZ);
@@ -109,7 +110,7 @@ TEST_F(SaveTest, AMessageTakesTheFoundEditorAndATrimmedNameAndCancelGoesBackWith
     Choose("Call");
     WithEditor(&TaskCommands::mnuEdit_Click, [&](frmNew& form) {
         EXPECT_TRUE(form.optSM.Value());
-        EXPECT_EQ("Call the office\r\nnow", form.txtMessage.Text());
+        EXPECT_EQ("Call the office\r\nnow\r\n", form.txtMessage.Text());
     });
     WithEditor(&TaskCommands::mnuNew_Click, [&](frmNew& form) {
         FillMessage(form, "Again");

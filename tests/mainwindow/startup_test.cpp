@@ -275,7 +275,7 @@ TEST_F(StartupTest, AClickOnEmptySpaceLeavesNoTaskForTheTaskCommands) {
     main.Show();
     HWND list = GetWindow(main.hwnd(), GW_CHILD);
     const MainControls& c = main.Controls();
-    EXPECT_FALSE(c.mnuEdit.Enabled() || c.mnuDelete.Enabled()) << "nothing is chosen at the start";
+    EXPECT_FALSE(c.mnuEdit.Enabled() || c.mnuDelete.Enabled() || c.mnuRun.Enabled()) << "nothing is chosen at the start";
     auto click = [&](POINT at) {
         SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
         SendMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
@@ -285,8 +285,8 @@ TEST_F(StartupTest, AClickOnEmptySpaceLeavesNoTaskForTheTaskCommands) {
     GetClientRect(list, &client);
     click({item.left + 2, (item.top + item.bottom) / 2});
     ASSERT_EQ(1, c.grdProgram.Row());
-    EXPECT_TRUE(c.mnuEdit.Enabled() && c.mnuDelete.Enabled());
-    // A double click edits the task.
+    EXPECT_TRUE(c.mnuEdit.Enabled() && c.mnuDelete.Enabled() && c.mnuRun.Enabled());
+    // A double click, or Enter, edits the task.
     std::string edited;
     ui::Timer closer(50, true);
     closer.OnTimer = [&] {
@@ -300,11 +300,14 @@ TEST_F(StartupTest, AClickOnEmptySpaceLeavesNoTaskForTheTaskCommands) {
     EXPECT_EQ("Backup", edited);
     click({item.left + 2, (item.top + item.bottom) / 2});  // the rebuild after the editor chose nothing
     ASSERT_EQ(1, c.grdProgram.Row());
+    edited.clear(), closer.SetEnabled(true);
+    SendMessageA(list, WM_KEYDOWN, VK_RETURN, 0);
+    EXPECT_EQ("Backup", edited);
 
     click({item.left + 2, client.bottom - 2});  // below the last row
     EXPECT_EQ(-1, ListView_GetNextItem(list, -1, LVNI_SELECTED));
     EXPECT_EQ(0, c.grdProgram.Row());
-    EXPECT_FALSE(c.mnuEdit.Enabled() || c.mnuDelete.Enabled() || c.mnuPause.Visible());
+    EXPECT_FALSE(c.mnuEdit.Enabled() || c.mnuDelete.Enabled() || c.mnuRun.Enabled() || c.mnuPause.Visible());
     main.Schedule().mnuRun_Click();
     EXPECT_TRUE(launcher.launches.empty()) << "Run Task acted on a row no longer chosen";
 }

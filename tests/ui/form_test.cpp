@@ -89,6 +89,12 @@ TEST(Form, EnterAndEscapePressTheDefaultAndTheCancelButton) {
     form.txtName.SetFocus();
     Press(VK_RETURN);
     EXPECT_EQ("OK Cancel Other ", form.pressed);
+
+    // With no cancel button to press, Escape closes the form as its close box does.
+    form.btnCancel.SetVisible(false);
+    form.txtName.SetFocus();
+    Press(VK_ESCAPE);
+    EXPECT_FALSE(form.IsCreated());
 }
 
 TEST(Form, TabByIndexCrossesFramesWhateverTheirStacking) {
@@ -150,17 +156,19 @@ TEST(Form, AfterAModalFormClosesItsOwnerIsActiveAgain) {
     owner.Show();
     ASSERT_EQ(owner.hwnd(), GetActiveWindow());
     TestForm modal;
-    bool ownerDisabled = false;
+    bool ownerDisabled = false, destroyedEarly = true;
     ui::Timer closer(100, true);
     closer.OnTimer = [&] {
         closer.SetEnabled(false);
         ownerDisabled = !IsWindowEnabled(owner.hwnd());
-        modal.btnCancel.Click = [&] { modal.Unload(); };
+        // Asked twice (a handler, then its caller), it still goes only after the owner is enabled.
+        modal.btnCancel.Click = [&] { modal.Unload(), modal.Unload(), destroyedEarly = !modal.IsCreated(); };
         modal.btnCancel.SetFocus();
         Press(VK_ESCAPE);
     };
     modal.ShowModal(owner.hwnd());
     EXPECT_TRUE(ownerDisabled);
+    EXPECT_FALSE(destroyedEarly);
     EXPECT_FALSE(modal.IsCreated());
     EXPECT_TRUE(IsWindowEnabled(owner.hwnd()));
     EXPECT_EQ(owner.hwnd(), GetActiveWindow());
