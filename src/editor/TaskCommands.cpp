@@ -5,8 +5,8 @@
 
 #include "editor/DayList.h"
 #include "editor/frmNew.h"
-#include "app/ProgramName.h"
 #include "platform/DateTimeText.h"
+#include "platform/ProgramName.h"
 #include "scheduler/MachineTaskGuard.h"
 #include "scheduler/SchedulerView.h"
 #include "store/StoreLayout.h"

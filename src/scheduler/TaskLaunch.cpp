@@ -2,6 +2,7 @@
 #include <string_view>
 
 #include "platform/DateTimeText.h"
+#include "platform/ShellOpen.h"
 #include "scheduler/CommandLine.h"
 #include "scheduler/MessageFile.h"
 #include "scheduler/Scheduler.h"
@@ -30,7 +31,7 @@ void Scheduler::RunProgramTask(store::Store store, const std::string& name, cons
     DateTime now = ctx_.clock.Now();
     StampLaunch(store, name, now);
     SetStatus(kProgramStatus, name, now);
-    if (runOnce) c_.DeleteTask(store, name);
+    if (runOnce) view_.DeleteTask(store, name);
 }
 
 void Scheduler::RunMessageTask(store::Store store, const std::string& name, const std::string& location,
@@ -48,11 +49,11 @@ void Scheduler::RunMessageTask(store::Store store, const std::string& name, cons
         boxes_.Add(error.description, std::to_string(error.number));
 
     SetStatus(kMessageStatus, name, now);
-    if (runOnce) c_.DeleteTask(store, name);
+    if (runOnce) view_.DeleteTask(store, name);
 }
 
 void Scheduler::mnuRun_Click() {
-    const GridModel& grid = c_.grdProgram;
+    const GridModel& grid = view_.grdProgram;
     int row = grid.Row();
     if (row < 1 || row >= grid.Rows()) return;  // the heading row is no task
 
@@ -64,12 +65,12 @@ void Scheduler::mnuRun_Click() {
     DateTime now = ctx_.clock.Now();
     StampLaunch(StoreAt(grid, row), name, now);
     SetStatus(kProgramStatus, name, now);
-    c_.Minimize();
+    view_.Minimize();
 }
 
 ErrorInfo Scheduler::StartWithFallback(const std::string& commandLine, int showCommand) {
     DWORD startError = ctx_.launcher.StartProcess(QuoteProgramPath(commandLine), showCommand);
-    if (startError == ERROR_SUCCESS || ShellOpen(ctx_, c_.window, commandLine) > kShellSucceeded) return {};
+    if (startError == ERROR_SUCCESS || ShellOpen(ctx_, view_.window, commandLine) > kShellSucceeded) return {};
     return MakeError(startError);
 }
 
@@ -82,6 +83,6 @@ void Scheduler::StampLaunch(store::Store store, const std::string& name, const D
 }
 
 void Scheduler::SetStatus(const char* what, const std::string& name, const DateTime& now) {
-    c_.txtStatus.SetText(what + name + " on " + datetext::ShortDate(now.date()) + " at " +
+    view_.txtStatus.SetText(what + name + " on " + datetext::ShortDate(now.date()) + " at " +
                          datetext::LongTime(now));
 }
