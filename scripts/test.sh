@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# Builds Vantro and its tests, then runs every test under Wine on a private X display.
+# Checks the include order, builds Vantro and its tests, then runs every test under
+# Wine on a private X display.
 # Extra arguments go to the Wine run's ctest (for example -R store).
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 "$ROOT/scripts/packages.sh"
+"$ROOT/scripts/check-includes-test.sh"
+"$ROOT/scripts/check-includes.sh"
 
 # The parts that need no Windows, natively under AddressSanitizer and UBSan.
 cmake -S "$ROOT/native" -B "$BUILD/native" -DCMAKE_BUILD_TYPE=Debug >/dev/null
