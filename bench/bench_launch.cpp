@@ -15,7 +15,7 @@
 
 #include "mainwindow/frmMain.h"
 #include "platform/DateTimeText.h"
-#include "store/RegistrySets.h"
+#include "store/RegistryAccess.h"
 #include "store/StoreLayout.h"
 #include "store/TaskRecord.h"
 #include "support/Doubles.h"

@@ -12,7 +12,7 @@
 #include "mainwindow/TaskList.h"
 #include "platform/UniqueHandle.h"
 #include "scheduler/Scheduler.h"
-#include "store/RegistrySets.h"
+#include "store/RegistryAccess.h"
 #include "store/StoreLayout.h"
 #include "store/TaskRecord.h"
 #include "support/Doubles.h"

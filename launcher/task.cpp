@@ -7,18 +7,20 @@
 #include <string>
 
 #include "platform/UniqueHandle.h"
+#include "store/StoreLayout.h"
 #include "tray/SysTray32.h"
 
 namespace {
 
 std::string RecordedProgramFolder() {
     UniqueHKey key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Halvern\\Vantro", 0, KEY_QUERY_VALUE, key.put()) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, store::kProgramKey, 0, KEY_QUERY_VALUE, key.put()) != ERROR_SUCCESS)
         return {};
     char folder[MAX_PATH + 1] = "";
     DWORD size = MAX_PATH;
     DWORD type = 0;
-    if (RegQueryValueExA(key.get(), "Path", nullptr, &type, reinterpret_cast<BYTE*>(folder), &size) != ERROR_SUCCESS ||
+    if (RegQueryValueExA(key.get(), store::kPath, nullptr, &type, reinterpret_cast<BYTE*>(folder), &size) !=
+            ERROR_SUCCESS ||
         type != REG_SZ)
         return {};
     folder[MAX_PATH] = '\0';

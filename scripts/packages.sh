@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Makes sure the cross compiler, Wine and its fonts, Xvfb, GoogleTest's source and
-# NSIS (for the installer) are on this machine. As root it installs what is missing;
-# otherwise it names the packages.
+# Makes sure the cross compilers (GCC and Clang), Wine and its fonts, Xvfb, GoogleTest's
+# source and NSIS (for the installer) are on this machine.
+# As root it installs what is missing; otherwise it names the packages.
 set -euo pipefail
 
 need=()
@@ -13,6 +13,9 @@ command -v cmake >/dev/null || need+=(cmake)
 # ip netns: the test of a peer that vanishes without a word.
 command -v ip >/dev/null || need+=(iproute2)
 command -v g++ >/dev/null || need+=(g++)
+# The second compiler the test command builds the program with.
+command -v clang++-14 >/dev/null || need+=(clang-14)
+command -v ld.lld >/dev/null || need+=(lld)
 [ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest)
 command -v makensis >/dev/null || need+=(nsis)
 # Wine's own fonts: without them the caption buttons are drawn as letters.

@@ -1,9 +1,9 @@
 #include "about/HelpLinks.h"
 
-#include "app/AppContext.h"
+#include "platform/AppContext.h"
 #include "platform/ErrorText.h"
 #include "platform/IsFile.h"
-#include "scheduler/ShellOpen.h"
+#include "platform/ShellOpen.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "about/SysInfo.h"
 
-#include "app/AppContext.h"
+#include "platform/AppContext.h"
 #include "platform/IsFile.h"
 #include "platform/UniqueHandle.h"
 #include "store/StoreLayout.h"

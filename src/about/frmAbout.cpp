@@ -6,9 +6,9 @@
 #include "about/Links.h"
 #include "about/SysInfo.h"
 #include "about/frmBetaTeam.h"
-#include "app/Resources.h"
-#include "app/ProgramName.h"
-#include "scheduler/ShellOpen.h"
+#include "platform/ProgramName.h"
+#include "platform/ShellOpen.h"
+#include "ui/Resources.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The about box: title, version, what the program is for, and the ways to the web
 // page, the support mail, the system information tool and the beta testers.
-#include "app/AppContext.h"
+#include "platform/AppContext.h"
 #include "platform/UniqueHandle.h"
 #include "ui/Form.h"
 

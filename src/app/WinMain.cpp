@@ -3,8 +3,8 @@
 #include <commctrl.h>
 #include <objbase.h>
 
-#include "app/AppContext.h"
 #include "mainwindow/frmMain.h"
+#include "platform/AppContext.h"
 #include "remote/OwnComponents.h"
 #include "ui/MessageLoop.h"
 

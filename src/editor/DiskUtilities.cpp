@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "store/RegistrySets.h"
+#include "store/RegistryAccess.h"
 #include "store/StoreLayout.h"
 
 namespace {

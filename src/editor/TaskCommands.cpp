@@ -4,8 +4,8 @@
 
 #include "editor/DayList.h"
 #include "editor/frmNew.h"
-#include "app/ProgramName.h"
 #include "platform/DateTimeText.h"
+#include "platform/ProgramName.h"
 #include "scheduler/MachineTaskGuard.h"
 #include "platform/Trim.h"
 #include "scheduler/SchedulerView.h"

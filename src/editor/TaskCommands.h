@@ -6,8 +6,8 @@
 #include <functional>
 #include <string>
 
-#include "app/AppContext.h"
 #include "editor/DiskUtilities.h"
+#include "platform/AppContext.h"
 #include "scheduler/GridModel.h"
 #include "store/Stores.h"
 

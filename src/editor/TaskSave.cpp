@@ -7,7 +7,7 @@
 #include "platform/DateTimeText.h"
 #include "platform/ErrorText.h"
 #include "platform/Trim.h"
-#include "store/RegistrySets.h"
+#include "store/RegistryAccess.h"
 #include "store/StoreLayout.h"
 #include "store/TaskRecord.h"
 

@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "editor/TaskSave.h"
-#include "app/ProgramName.h"
+#include "platform/ProgramName.h"
 #include "platform/Trim.h"
 
 namespace {

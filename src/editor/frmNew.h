@@ -3,9 +3,9 @@
 // run once or weekly. OK saves it (TaskSave); Cancel writes nothing.
 #include <string>
 
-#include "app/AppContext.h"
 #include "editor/DiskUtilities.h"
 #include "editor/FileChooser.h"
+#include "platform/AppContext.h"
 #include "platform/UniqueHandle.h"
 #include "store/Stores.h"
 #include "ui/Form.h"

@@ -2,15 +2,14 @@
 
 #include <vector>
 
-#include "app/AppContext.h"
-#include "app/Resources.h"
 #include "integration/RunEntry.h"
-#include "app/ProgramName.h"
-#include "store/RegistrySets.h"
+#include "platform/AppContext.h"
+#include "platform/ProgramName.h"
 #include "store/StoreLayout.h"
 #include "store/Stores.h"
 #include "tray/SysTray32.h"
 #include "ui/Form.h"
+#include "ui/Resources.h"
 
 namespace {
 

@@ -2,12 +2,12 @@
 
 #include <windows.h>
 
-#include "app/AppContext.h"
-#include "app/ProgramName.h"
+#include "platform/AppContext.h"
 #include "platform/Application.h"
 #include "platform/ErrorText.h"
+#include "platform/ProgramName.h"
 #include "platform/Trim.h"
-#include "store/RegistrySets.h"
+#include "store/RegistryAccess.h"
 #include "store/StoreLayout.h"
 
 namespace {

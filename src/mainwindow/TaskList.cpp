@@ -3,7 +3,7 @@
 #include <iterator>
 #include <vector>
 
-#include "store/RegistrySets.h"
+#include "store/RegistryAccess.h"
 #include "store/StoreLayout.h"
 #include "store/TaskRecord.h"
 

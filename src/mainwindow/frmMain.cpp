@@ -6,22 +6,22 @@
 
 #include "about/HelpLinks.h"
 #include "about/frmAbout.h"
-#include "app/Resources.h"
 #include "integration/CloseMessage.h"
 #include "integration/RunEntry.h"
 #include "mainwindow/DriveProbe.h"
+#include "mainwindow/FixRegistry.h"
 #include "mainwindow/MenuIds.h"
-#include "app/ProgramName.h"
-#include "remote/OLEConnection.h"
+#include "platform/ProgramName.h"
+#include "remote/RemoteConnection.h"
 #include "remote/RemoteLink.h"
 #include "remote/RemoteNews.h"
 #include "store/CrashFlag.h"
-#include "store/FixRegistry.h"
 #include "store/MissedRunSettings.h"
-#include "store/RegistrySets.h"
-#include "store/Stores.h"
+#include "store/RegistryAccess.h"
 #include "store/StoreLayout.h"
+#include "store/Stores.h"
 #include "tray/SysTray32.h"
+#include "ui/Resources.h"
 
 namespace {
 
@@ -164,8 +164,8 @@ void frmMain::Form_Load() {
     InstallLauncher(ctx_.app);
     CheckDriveList();
 
-    UseRASEngine(ctx_, remote_);
-    OLEConnection(ctx_, remote_, hwnd());
+    UseDialUpEngine(ctx_, remote_);
+    ConnectRemote(ctx_, remote_, hwnd());
 }
 
 void frmMain::CheckStoreAccess() {

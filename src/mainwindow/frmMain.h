@@ -4,15 +4,14 @@
 #include <memory>
 #include <string>
 
-#include "app/AppContext.h"
 #include "editor/DiskUtilities.h"
 #include "editor/TaskCommands.h"
 #include "mainwindow/GridView.h"
 #include "mainwindow/MainControls.h"
 #include "mainwindow/TaskList.h"
 #include "mainwindow/frmHistory.h"
-#include "platform/Components.h"
-#include "remote/OLEConnection.h"
+#include "platform/AppContext.h"
+#include "remote/RemoteConnection.h"
 #include "scheduler/Scheduler.h"
 #include "tray/TrayCallback.h"
 #include "tray/frmPopup.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/AppContext.h"
+#include "platform/AppContext.h"
 
 void ShowErrorBox(AppContext& context, HWND owner, const ErrorInfo& error) {
     // HRESULTs read as the negative numbers automation reports them as.

@@ -2,12 +2,11 @@
 
 #include <vector>
 
-#include "app/AppContext.h"
+#include "platform/AppContext.h"
 #include "platform/Trim.h"
 #include "remote/ComponentCalls.h"
 #include "remote/ErrorBox.h"
-#include "remote/OLEConnection.h"
-#include "store/RegistrySets.h"
+#include "remote/RemoteConnection.h"
 #include "store/StoreLayout.h"
 #include "store/Stores.h"
 
@@ -73,7 +72,7 @@ bool frmOLEConnection::ListAccounts() {
 }
 
 ErrorInfo frmOLEConnection::AddAccounts() {
-    ComponentCreation engine = UseRASEngine(ctx_, objects_);
+    ComponentCreation engine = UseDialUpEngine(ctx_, objects_);
     if (engine.error) return engine.error;
     ComponentResult entries = AsObject(engine.object->Call("PhoneEntries", {}));
     if (entries.error) return entries.error;
@@ -124,5 +123,5 @@ void frmOLEConnection::btnOK_Click() {
     Hide();
     // The routine leaves the dialog loaded when it stops early; a hidden modal dialog
     // would keep the main window disabled, so it goes then too.
-    if (!OLEConnection(ctx_, objects_, mainWindow_, *this)) Unload();
+    if (!ConnectRemote(ctx_, objects_, mainWindow_, *this)) Unload();
 }

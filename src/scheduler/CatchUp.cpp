@@ -6,7 +6,7 @@
 
 void Scheduler::ClockMoved() {
     // A halted tick, or one stopped on an empty list, has nothing to re-arm.
-    if (!c_.Timer2.Enabled()) return;
+    if (!view_.Timer2.Enabled()) return;
     CatchUp();
     ArmTick();
 }
@@ -23,21 +23,21 @@ void Scheduler::CatchUp() {
     MissedRuns runs = FindMissedRuns(*lastScan, through, missed::OldestToRun(now));
     if (runs.missedTasks == 0) return;
     if (!store::ReadRunMissed()) {
-        c_.txtStatus.SetText(missed::MissedStatus(runs.missedTasks));
+        view_.txtStatus.SetText(missed::MissedStatus(runs.missedTasks));
         return;
     }
     for (const missed::MissedRun& run : runs.late) {
         launched_.Remember(LaunchKey(run.task), run.minute);
         LaunchTask(run.task, run.runOnce, LaunchCause::MissedRun);
     }
-    c_.txtStatus.SetText(missed::RanLateStatus(runs.late, runs.tooOld));
+    view_.txtStatus.SetText(missed::RanLateStatus(runs.late, runs.tooOld));
 }
 
 Scheduler::MissedRuns Scheduler::FindMissedRuns(const DateTime& lastScan, const DateTime& through,
                                                 const DateTime& oldest) const {
     MissedRuns runs;
     const DateTime tooOldUpTo = missed::MinuteBefore(oldest);
-    for (int row = 1; row < c_.grdProgram.Rows(); ++row) {
+    for (int row = 1; row < view_.grdProgram.Rows(); ++row) {
         due::TaskRow task = ReadTaskRow(row);
         if (due::KindOf(task.location) == due::TaskKind::NotLaunchable) continue;
         // A run-once task is due on every day a weekly one is, and more: only a task

@@ -5,9 +5,14 @@
 #include <string>
 #include <vector>
 
+// The cells of a task row; row 0 of the grid holds the headings.
+namespace task_grid {
+enum Column { kPausedCol, kNameCol, kStartCol, kLocationCol, kDaysCol, kLastResultCol, kColumnCount };
+}  // namespace task_grid
+
 class GridModel {
 public:
-    GridModel(int rows = 1, int cols = 5);
+    GridModel(int rows = 1, int cols = task_grid::kColumnCount);
 
     int Rows() const { return static_cast<int>(cells_.size()); }
     void SetRows(int rows);  // new rows are empty; the current row stays inside

@@ -1,6 +1,6 @@
 #include "scheduler/MachineTaskGuard.h"
 
-#include "app/ProgramName.h"
+#include "platform/ProgramName.h"
 
 bool RefuseMachineTaskChange(AppContext& ctx, HWND owner, store::Store store, const std::string& name) {
     if (store != store::Store::Machine || store::MayWriteMachineStore()) return false;

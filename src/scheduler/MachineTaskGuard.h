@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/AppContext.h"
+#include "platform/AppContext.h"
 #include "store/Stores.h"
 
 // True, after a box that says why and who may change the task, when the task is the

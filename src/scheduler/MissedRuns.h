@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/DateTime.h"
-#include "scheduler/DueTest.h"
+#include "scheduler/DueRules.h"
 
 namespace missed {
 

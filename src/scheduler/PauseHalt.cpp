@@ -10,27 +10,27 @@ void Scheduler::mnuUnPause_Click() { SetPaused(false); }
 
 // The grid cell is what the tick reads, so it changes at once; no rebuild.
 void Scheduler::SetPaused(bool paused) {
-    GridModel& grid = c_.grdProgram;
+    GridModel& grid = view_.grdProgram;
     int row = grid.Row();
     if (row < 1 || row >= grid.Rows()) return;
     std::string name = TaskNameAt(grid, row);
     store::Store store = StoreAt(grid, row);
-    if (RefuseMachineTaskChange(ctx_, c_.window, store, name)) return;
+    if (RefuseMachineTaskChange(ctx_, view_.window, store, name)) return;
     grid.SetTextMatrix(row, kPausedCol, PauseCellText(paused, store));
     store::WriteTaskPaused(store, name, paused);
     ShowPauseItems(paused);
 }
 
 void Scheduler::ShowPauseItems(bool paused) {
-    c_.mnuUnPause.SetVisible(paused);
-    c_.mnuPause.SetVisible(!paused);
+    view_.mnuUnPause.SetVisible(paused);
+    view_.mnuPause.SetVisible(!paused);
 }
 
 void Scheduler::mnuPVantro_Click() {
-    bool halted = !c_.mnuPVantro.Checked();
-    c_.mnuPVantro.SetChecked(halted);
+    bool halted = !view_.mnuPVantro.Checked();
+    view_.mnuPVantro.SetChecked(halted);
     if (halted) {
-        c_.Timer2.SetEnabled(false);
+        view_.Timer2.SetEnabled(false);
         return;
     }
     StartTick();

@@ -1,16 +1,16 @@
 #include "scheduler/Scheduler.h"
 
 Scheduler::Scheduler(SchedulerView view, AppContext& context)
-    : c_(std::move(view)),
+    : view_(std::move(view)),
       ctx_(context),
-      boxes_(context.prompts, c_.window),
-      records_(c_.grdProgram, c_.txtStatus, HistoryFileIn(context.app.DataFolder())) {
+      boxes_(context.prompts, view_.window),
+      records_(view_.grdProgram, view_.txtStatus, HistoryFileIn(context.app.DataFolder())) {
     timing_.Start(ctx_.clock.Now());
 }
 
 void Scheduler::TaskListRebuilt() {
     // The tick stopped itself on an empty list and a task has come; a halt stays a halt.
-    if (c_.grdProgram.Rows() > 1 && !c_.Timer2.Enabled() && !c_.mnuPVantro.Checked()) {
+    if (view_.grdProgram.Rows() > 1 && !view_.Timer2.Enabled() && !view_.mnuPVantro.Checked()) {
         StartTick();
         return;
     }
@@ -20,8 +20,8 @@ void Scheduler::TaskListRebuilt() {
 void Scheduler::StartTick() {
     timing_.Start(ctx_.clock.Now());
     ArmTick();
-    c_.Timer2.SetEnabled(true);
+    view_.Timer2.SetEnabled(true);
 }
 
 // Every re-arm comes here, so none can move the tick past a minute still to be scanned.
-void Scheduler::ArmTick() { c_.Timer2.SetInterval(timing_.Interval(ctx_.clock.Now())); }
+void Scheduler::ArmTick() { view_.Timer2.SetInterval(timing_.Interval(ctx_.clock.Now())); }

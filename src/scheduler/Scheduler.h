@@ -5,16 +5,15 @@
 #include <string>
 #include <vector>
 
-#include "app/AppContext.h"
+#include "platform/AppContext.h"
 #include "platform/ErrorText.h"
-#include "scheduler/DueTest.h"
+#include "scheduler/DueRules.h"
 #include "scheduler/LaunchBoxes.h"
 #include "scheduler/LaunchRecorder.h"
 #include "scheduler/LaunchResult.h"
 #include "scheduler/LaunchedMinutes.h"
 #include "scheduler/MissedRuns.h"
 #include "scheduler/SchedulerView.h"
-#include "scheduler/ShellOpen.h"
 #include "scheduler/TickTiming.h"
 
 class Scheduler {
@@ -91,7 +90,7 @@ private:
     void SetPaused(bool paused);
     void ShowPauseItems(bool paused);
 
-    SchedulerView c_;
+    SchedulerView view_;
     AppContext& ctx_;
     LaunchBoxes boxes_;
     TickTiming timing_;

@@ -1,10 +1,9 @@
 #include <cctype>
 #include <string_view>
 
-#include "app/ProgramName.h"
+#include "platform/ProgramName.h"
 #include "scheduler/Scheduler.h"
 #include "store/MissedRunSettings.h"
-#include "store/RegistrySets.h"
 #include "store/StoreLayout.h"
 #include "store/Stores.h"
 #include "store/TaskRecord.h"
@@ -21,7 +20,7 @@ constexpr std::string_view kKeptStatus[] = {"LAST PROGRAM", "RAN LATE", "MISSED"
 
 void Scheduler::Timer2_Timer() {
     // Stopped while the list is empty, until a rebuild finds tasks; the clock runs on.
-    if (c_.grdProgram.Rows() < 2) c_.Timer2.SetEnabled(false);
+    if (view_.grdProgram.Rows() < 2) view_.Timer2.SetEnabled(false);
     KeepStatusLine();
     DateTime now = ctx_.clock.Now();
     if (timing_.BeginScan(now)) {
@@ -32,15 +31,15 @@ void Scheduler::Timer2_Timer() {
 }
 
 void Scheduler::KeepStatusLine() {
-    std::string text = c_.txtStatus.Text();
+    std::string text = view_.txtStatus.Text();
     for (char& ch : text) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
     for (std::string_view kept : kKeptStatus)
         if (text.starts_with(kept)) return;
-    c_.txtStatus.SetText(ProgramName(ctx_.app));
+    view_.txtStatus.SetText(ProgramName(ctx_.app));
 }
 
 void Scheduler::ScanTaskRows(const DateTime& now) {
-    const GridModel& grid = c_.grdProgram;
+    const GridModel& grid = view_.grdProgram;
     // A run-once launch deletes its task and rebuilds the grid: the rows that followed
     // it move up into its place, so the scan stays there. The row count is read afresh.
     for (int row = 1; row < grid.Rows();) {
@@ -57,7 +56,7 @@ std::string Scheduler::LaunchKey(const due::TaskRow& task) {
 }
 
 due::TaskRow Scheduler::ReadTaskRow(int row) const {
-    const GridModel& grid = c_.grdProgram;
+    const GridModel& grid = view_.grdProgram;
     return {grid.TrimmedText(row, kPausedCol), TaskNameAt(grid, row),
             grid.TrimmedText(row, kStartCol), grid.TrimmedText(row, kLocationCol),
             grid.TrimmedText(row, kDaysCol)};

@@ -14,9 +14,8 @@
 #include "ui/Menu.h"
 #include "ui/Timer.h"
 
-// The cells of a task row; row 0 of the grid holds the headings.
+// What the cells of a task row mean.
 namespace task_grid {
-enum Column { kPausedCol, kNameCol, kStartCol, kLocationCol, kDaysCol, kLastResultCol };
 inline constexpr const char* kPausedMark = "Paused";
 // The pause cell also shows, at a glance, the tasks of the machine store, which run for
 // every user; a paused one's cell still begins with the pause mark.

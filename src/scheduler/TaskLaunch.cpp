@@ -2,6 +2,7 @@
 #include <string_view>
 
 #include "platform/DateTimeText.h"
+#include "platform/ShellOpen.h"
 #include "scheduler/CommandLine.h"
 #include "scheduler/MessageFile.h"
 #include "scheduler/Scheduler.h"
@@ -24,7 +25,7 @@ void Scheduler::RunProgramTask(store::Store store, const std::string& name, cons
                                bool runOnce, LaunchCause cause) {
     // Nothing ran: no stamp, no status line, and a run-once task comes again.
     if (!LaunchProgram(store, name, commandLine, cause)) return;
-    if (runOnce) c_.DeleteTask(store, name);
+    if (runOnce) view_.DeleteTask(store, name);
 }
 
 bool Scheduler::LaunchProgram(store::Store store, const std::string& name, const std::string& commandLine,
@@ -64,25 +65,25 @@ void Scheduler::RunMessageTask(store::Store store, const std::string& name, cons
         boxes_.Add(error.description, std::to_string(error.number));
 
     SetStatus(kMessageStatus, name, now);
-    if (runOnce) c_.DeleteTask(store, name);
+    if (runOnce) view_.DeleteTask(store, name);
 }
 
 void Scheduler::mnuRun_Click() {
-    const GridModel& grid = c_.grdProgram;
+    const GridModel& grid = view_.grdProgram;
     int row = grid.Row();
     if (row < 1 || row >= grid.Rows()) return;  // the heading row is no task
 
     if (!LaunchProgram(StoreAt(grid, row), TaskNameAt(grid, row), grid.TrimmedText(row, kLocationCol),
                        LaunchCause::RunTask))
         return;
-    c_.Minimize();
+    view_.Minimize();
 }
 
 Scheduler::Start Scheduler::StartWithFallback(const std::string& commandLine, int showCommand) {
     ProcessStart started = ctx_.launcher.StartProcess(QuoteProgramPath(commandLine), showCommand);
     if (started.error == ERROR_SUCCESS) return {{}, std::move(started.process)};
     UniqueKernelHandle opened;
-    if (ShellOpen(ctx_, c_.window, commandLine, &opened) > kShellSucceeded) return {{}, std::move(opened)};
+    if (ShellOpen(ctx_, view_.window, commandLine, &opened) > kShellSucceeded) return {{}, std::move(opened)};
     return {MakeError(started.error), {}};
 }
 
@@ -95,6 +96,6 @@ void Scheduler::StampLaunch(store::Store store, const std::string& name, const D
 }
 
 void Scheduler::SetStatus(const char* what, const std::string& name, const DateTime& now) {
-    c_.txtStatus.SetText(what + name + " on " + datetext::ShortDate(now.date()) + " at " +
+    view_.txtStatus.SetText(what + name + " on " + datetext::ShortDate(now.date()) + " at " +
                          datetext::LongTime(now));
 }

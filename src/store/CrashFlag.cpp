@@ -1,8 +1,7 @@
 #include "store/CrashFlag.h"
 
-#include "store/RegistrySets.h"
-#include "store/Stores.h"
 #include "store/StoreLayout.h"
+#include "store/Stores.h"
 
 namespace store {
 

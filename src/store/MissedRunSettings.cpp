@@ -1,7 +1,7 @@
 #include "store/MissedRunSettings.h"
 
 #include "platform/DateTimeText.h"
-#include "store/RegistrySets.h"
+#include "store/RegistryAccess.h"
 #include "store/StoreLayout.h"
 
 namespace store {

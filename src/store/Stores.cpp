@@ -2,7 +2,7 @@
 
 #include "platform/ErrorText.h"
 #include "platform/UniqueHandle.h"
-#include "store/RegistrySets.h"
+#include "store/RegistryAccess.h"
 #include "store/StoreLayout.h"
 
 namespace store {

@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "platform/UniqueHandle.h"
-#include "store/RegistrySets.h"
+#include "store/RegistryAccess.h"
 #include "store/StoreLayout.h"
 
 namespace store {

@@ -7,8 +7,8 @@
 #include "about/Links.h"
 #include "about/frmAbout.h"
 #include "about/frmBetaTeam.h"
-#include "app/Resources.h"
-#include "scheduler/ShellOpen.h"
+#include "platform/ShellOpen.h"
+#include "ui/Resources.h"
 #include "ui/Twips.h"
 
 namespace {

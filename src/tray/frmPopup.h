@@ -4,7 +4,7 @@
 #include <functional>
 #include <memory>
 
-#include "app/AppContext.h"
+#include "platform/AppContext.h"
 #include "platform/UniqueHandle.h"
 #include "ui/Form.h"
 #include "ui/Menu.h"

@@ -11,7 +11,7 @@
 #include "VantroProcess.h"
 #include "mainwindow/MenuIds.h"
 #include "platform/DateTimeText.h"
-#include "store/RegistrySets.h"
+#include "store/RegistryAccess.h"
 #include "store/StoreLayout.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "store/RegistrySets.h"
+#include "store/RegistryAccess.h"
 #include "store/StoreLayout.h"
 #include "support/ScratchRegistry.h"
 

@@ -5,8 +5,8 @@
 #include <map>
 #include <memory>
 
-#include "remote/OLEConnection.h"
 #include "remote/OwnComponents.h"
+#include "remote/RemoteConnection.h"
 #include "support/VantroTest.h"
 
 // Answers from the properties and methods it is given; records every call.

@@ -57,7 +57,7 @@ TEST_F(LoopbackTest, AServerThatIsGoneIsReportedOnceAndNothingIsAttached) {
     ASSERT_TRUE(PumpUntil([&] { return !prompts.asked.empty(); }, 15000));
     EXPECT_EQ(1u, prompts.asked.size());
     EXPECT_EQ("Error: " + std::to_string(WSAECONNREFUSED) + "\r", prompts.asked[0].text.substr(0, 13));
-    EXPECT_EQ("", ComponentText(main.Remote().oRemoteClient->Get("").value)) << "nothing attached";
+    EXPECT_EQ("", ComponentText(main.Remote().remoteClient->Get("").value)) << "nothing attached";
 
     const std::string before = main.Controls().txtStatus.Text();
     ServerProcess late(2, server.Port());  // the server comes later: attached, and the user told
@@ -73,7 +73,7 @@ TEST_F(LoopbackTest, AStartAttachesThisInstanceWhichOthersGarbageCannotUndoAndTh
     EXPECT_TRUE(PumpUntil([&] { return ServerList(server.Port()) == attached; }, 15000));
     EXPECT_TRUE(prompts.asked.empty());
     EXPECT_NE(std::string::npos, server.Output().find(LocalInstanceId())) << "the server prints its list";
-    EXPECT_EQ(ComponentValue(LocalInstanceId()), main.Remote().oRemoteClient->Get("").value)
+    EXPECT_EQ(ComponentValue(LocalInstanceId()), main.Remote().remoteClient->Get("").value)
         << "the default member reads the attachment";
 
     TestSocket garbage(server.Port()), oversized(server.Port()), cutOff(server.Port()), stalled(server.Port());
@@ -116,7 +116,7 @@ TEST_F(LoopbackTest, ATricklingServerHoldsUpNeitherTheStartNorTheExit) {
     EXPECT_LT(GetTickCount64() - start, 2000u) << "the start waits on no reply";
     clock.Set({1998, 12, 4, 19, 5, 0, 10});
     EXPECT_TRUE(PumpUntil([&] { return launcher.launches.size() == 1; }, 1000)) << "the due task starts while it connects";
-    EXPECT_TRUE(PumpUntil([&] { return !ComponentText(main.Remote().oRemoteClient->Get("").value).empty(); }, 10000));
+    EXPECT_TRUE(PumpUntil([&] { return !ComponentText(main.Remote().remoteClient->Get("").value).empty(); }, 10000));
     start = GetTickCount64();
     main.mnuExit_Click();
     EXPECT_LT(GetTickCount64() - start, 4000u) << "the exit waits a short, bounded time";

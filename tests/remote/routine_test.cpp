@@ -12,7 +12,7 @@ protected:
     // was made for ("" for this one), the entries dialled, the ids attached, the boxes
     // shown ("*": typing masked) and the main window's caption.
     std::string Run() {
-        OLEConnection(context, objects, main);
+        ConnectRemote(context, objects, main);
         std::string done = "made";
         for (const auto& [progId, machine] : components.created)
             if (progId == kRemoteClientProgId) done += " [" + machine + "]";
@@ -31,8 +31,8 @@ protected:
 TEST_F(RoutineTest, FreshSettingsMakeOnlyTheLocalClient) {
     StoreSettings(0, 0, "");
     EXPECT_EQ("made []; Vantro 1.5", Run());
-    EXPECT_EQ(client, objects.oLocalClient);
-    EXPECT_EQ(nullptr, objects.oRemoteClient);
+    EXPECT_EQ(client, objects.localClient);
+    EXPECT_EQ(nullptr, objects.remoteClient);
 }
 
 TEST_F(RoutineTest, AnUnregisteredClientGivesTheErrorBoxAndEndsTheRoutine) {
@@ -49,11 +49,11 @@ TEST_F(RoutineTest, NetworkedAndReachableAttachesAndAReRunReplacesTheObjects) {
     components.objects[kRemoteClientProgId] = client = std::make_shared<ScriptedObject>(*old);
     client->calls.clear();
     Run();
-    EXPECT_EQ(client, objects.oRemoteClient);
+    EXPECT_EQ(client, objects.remoteClient);
     ReleaseRemote(objects);
     EXPECT_TRUE(old->CallsTo("Detach").empty());
     EXPECT_EQ(Calls{{kLocalId}}, client->CallsTo("Detach"));
-    EXPECT_EQ(nullptr, objects.oRemoteClient);
+    EXPECT_EQ(nullptr, objects.remoteClient);
 }
 
 TEST_F(RoutineTest, WithALineAlreadyUpNothingIsDialledAndTheUnreachableServerIsReportedOnce) {

@@ -6,7 +6,7 @@
 
 #include "platform/DateTimeText.h"
 #include "scheduler/CommandLine.h"
-#include "scheduler/DueTest.h"
+#include "scheduler/DueRules.h"
 #include "store/RegValue.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "scheduler/DueTest.h"
+#include "scheduler/DueRules.h"
 
 namespace {
 

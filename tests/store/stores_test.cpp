@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "integration/RunEntry.h"
-#include "store/RegistrySets.h"
+#include "store/RegistryAccess.h"
 #include "store/StoreLayout.h"
 #include "store/Stores.h"
 #include "support/ScratchRegistry.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "store/RegistrySets.h"
+#include "store/RegistryAccess.h"
 #include "store/StoreLayout.h"
 #include "store/TaskRecord.h"
 #include "support/ScratchRegistry.h"

@@ -10,7 +10,7 @@
 #include "mainwindow/frmMain.h"
 #include "platform/DateTimeText.h"
 #include "platform/UniqueHandle.h"
-#include "store/RegistrySets.h"
+#include "store/RegistryAccess.h"
 #include "store/StoreLayout.h"
 #include "support/Doubles.h"
 #include "support/ScratchRegistry.h"

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "app/AppContext.h"
 #include "mainwindow/MainControls.h"
 #include "mainwindow/TaskList.h"
+#include "platform/AppContext.h"
 #include "scheduler/Scheduler.h"
-#include "store/RegistrySets.h"
+#include "store/RegistryAccess.h"
 #include "store/StoreLayout.h"
 #include "store/TaskRecord.h"
 #include "support/Doubles.h"

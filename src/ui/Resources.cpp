@@ -1,4 +1,4 @@
-#include "app/Resources.h"
+#include "ui/Resources.h"
 
 HICON LoadAppIcon(HINSTANCE instance, int size) {
     if (!instance) instance = GetModuleHandleA(nullptr);

@@ -1,4 +1,4 @@
-#include "scheduler/DueTest.h"
+#include "scheduler/DueRules.h"
 
 #include <optional>
 #include <string_view>

@@ -1,6 +1,6 @@
-#include "scheduler/ShellOpen.h"
+#include "platform/ShellOpen.h"
 
-#include "app/AppContext.h"
+#include "platform/AppContext.h"
 
 intptr_t ShellOpen(AppContext& context, HWND owner, const std::string& file, UniqueKernelHandle* process) {
     // The shell can take a moment to find the file's handler.

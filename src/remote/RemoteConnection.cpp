@@ -1,9 +1,9 @@
-#include "remote/OLEConnection.h"
+#include "remote/RemoteConnection.h"
 
 #include <algorithm>
 #include <string>
 
-#include "app/AppContext.h"
+#include "platform/AppContext.h"
 #include "platform/Trim.h"
 #include "remote/ComponentCalls.h"
 #include "remote/ErrorBox.h"
@@ -19,13 +19,13 @@ constexpr const char* kNoPassword = "Password Not Available";
 class Connecting {
 public:
     Connecting(AppContext& context, RemoteObjects& objects, HWND mainWindow, frmOLEConnection& settings)
-        : ctx_(context), o_(objects), main_(mainWindow), settings_(settings) {}
+        : ctx_(context), objects_(objects), main_(mainWindow), settings_(settings) {}
 
     // False when the run ended early.
     bool Run() {
         ComponentCreation local = ctx_.components.Create(kRemoteClientProgId);
         if (!Check(local.error)) return false;
-        o_.oLocalClient = local.object;
+        objects_.localClient = local.object;
         bool dialUp = settings_.chkAutoDial.Value() == 1;
         if (dialUp || settings_.chkNetworked.Value() == 1) {
             // The attach is the one connection: no probe of the server before it.
@@ -51,7 +51,7 @@ private:
 
     // Errors are only noted here: true when a dial-up connection is known to be up.
     bool LineUp() {
-        ComponentCreation engine = UseRASEngine(ctx_, o_);
+        ComponentCreation engine = UseDialUpEngine(ctx_, objects_);
         ComponentResult connections = engine.object ? AsObject(engine.object->Call("Connections", {}))
                                                     : ComponentResult{{}, engine.error};
         return !connections.error && IsTrue(ObjectIn(connections)->Get("IsConnected").value);
@@ -60,7 +60,7 @@ private:
     // False when the run ends here: an error, or the user gave no user name or password.
     bool DialUp() {
         if (settings_.cbAccountNames.ListCount() == 0) return true;
-        ComponentCreation engine = UseRASEngine(ctx_, o_);
+        ComponentCreation engine = UseDialUpEngine(ctx_, objects_);
         if (!Check(engine.error)) return false;
         // The entry chosen in the settings; the first when none is.
         int32_t position = std::max(0, settings_.cbAccountNames.ListIndex());
@@ -103,12 +103,12 @@ private:
     bool Attach() {
         ComponentCreation remote = ctx_.components.Create(kRemoteClientProgId, Host());
         if (!Check(remote.error)) return false;
-        o_.oRemoteClient = remote.object;
+        objects_.remoteClient = remote.object;
         // Vantro's own client tells the window how the attachment goes; a client that
         // answers at once has no such member.
-        o_.oRemoteClient->Put("StatusWindow", static_cast<int32_t>(HandleToLong(main_)));
-        ComponentResult id = o_.oLocalClient->Get("LocalId");
-        return Check(id.error) && Check(o_.oRemoteClient->Call("Attach", {id.value}).error);
+        objects_.remoteClient->Put("StatusWindow", static_cast<int32_t>(HandleToLong(main_)));
+        ComponentResult id = objects_.localClient->Get("LocalId");
+        return Check(id.error) && Check(objects_.remoteClient->Call("Attach", {id.value}).error);
     }
 
     HICON MainIcon() const {
@@ -117,28 +117,28 @@ private:
     }
 
     AppContext& ctx_;
-    RemoteObjects& o_;
+    RemoteObjects& objects_;
     HWND main_;
     frmOLEConnection& settings_;
 };
 
 }  // namespace
 
-ComponentCreation UseRASEngine(AppContext& context, RemoteObjects& objects) {
-    if (objects.oRASEngine) return {objects.oRASEngine, {}};
+ComponentCreation UseDialUpEngine(AppContext& context, RemoteObjects& objects) {
+    if (objects.dialUpEngine) return {objects.dialUpEngine, {}};
     ComponentCreation engine = context.components.Create(kRasEngineProgId);
-    objects.oRASEngine = engine.object;
+    objects.dialUpEngine = engine.object;
     return engine;
 }
 
-bool OLEConnection(AppContext& context, RemoteObjects& objects, HWND mainWindow, frmOLEConnection& settings) {
+bool ConnectRemote(AppContext& context, RemoteObjects& objects, HWND mainWindow, frmOLEConnection& settings) {
     return Connecting(context, objects, mainWindow, settings).Run();
 }
 
-void OLEConnection(AppContext& context, RemoteObjects& objects, HWND mainWindow) {
+void ConnectRemote(AppContext& context, RemoteObjects& objects, HWND mainWindow) {
     frmOLEConnection settings(context, objects, mainWindow);
     settings.Create(mainWindow);
-    OLEConnection(context, objects, mainWindow, settings);
+    ConnectRemote(context, objects, mainWindow, settings);
 }
 
 void ShowRemoteSettings(AppContext& context, RemoteObjects& objects, HWND mainWindow) {
@@ -147,11 +147,11 @@ void ShowRemoteSettings(AppContext& context, RemoteObjects& objects, HWND mainWi
 }
 
 void ReleaseRemote(RemoteObjects& objects) {
-    if (objects.oRemoteClient && !ComponentText(objects.oRemoteClient->Get("").value).empty()) {
-        ComponentValue id = objects.oLocalClient ? objects.oLocalClient->Get("LocalId").value : ComponentValue{};
-        objects.oRemoteClient->Call("Detach", {id});
+    if (objects.remoteClient && !ComponentText(objects.remoteClient->Get("").value).empty()) {
+        ComponentValue id = objects.localClient ? objects.localClient->Get("LocalId").value : ComponentValue{};
+        objects.remoteClient->Call("Detach", {id});
     }
-    objects.oRemoteClient.reset();
-    objects.oLocalClient.reset();
-    objects.oRASEngine.reset();
+    objects.remoteClient.reset();
+    objects.localClient.reset();
+    objects.dialUpEngine.reset();
 }

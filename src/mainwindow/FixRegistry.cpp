@@ -1,8 +1,8 @@
-#include "store/FixRegistry.h"
+#include "mainwindow/FixRegistry.h"
 
 #include <vector>
 
-#include "store/RegistrySets.h"
+#include "store/RegistryAccess.h"
 #include "store/StoreLayout.h"
 #include "ui/Form.h"
 #include "ui/Timer.h"

@@ -1,4 +1,4 @@
-#include "store/RegistrySets.h"
+#include "store/RegistryAccess.h"
 
 #include <cstring>
 

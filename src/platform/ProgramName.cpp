@@ -1,4 +1,4 @@
-#include "app/ProgramName.h"
+#include "platform/ProgramName.h"
 
 #include "platform/Application.h"
 

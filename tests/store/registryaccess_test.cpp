@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "store/RegistrySets.h"
+#include "store/RegistryAccess.h"
 #include "support/ScratchRegistry.h"
 
 namespace {
@@ -11,7 +11,7 @@ const HKEY kRoot = HKEY_LOCAL_MACHINE;
 const std::string kKey = "SOFTWARE\\Halvern\\Vantro";
 const std::string kTasks = kKey + "\\Tasks";
 
-class RegistrySetsTest : public ::testing::Test {
+class RegistryAccessTest : public ::testing::Test {
 protected:
     void SetUp() override {
         CreateKey(kRoot, kKey);
@@ -34,7 +34,7 @@ protected:
     UniqueHKey key_;
 };
 
-TEST_F(RegistrySetsTest, TextIsStoredWithOneNulAndReadBackWithout) {
+TEST_F(RegistryAccessTest, TextIsStoredWithOneNulAndReadBackWithout) {
     EXPECT_TRUE(Read("Path").IsEmpty());
     EXPECT_TRUE(ReadKeyValue(kRoot, "SOFTWARE\\NoSuchKey", "Path").IsEmpty());
     WriteKeyValue(kRoot, kKey, "Path", RegValue::Text("abc"), REG_SZ);
@@ -48,7 +48,7 @@ TEST_F(RegistrySetsTest, TextIsStoredWithOneNulAndReadBackWithout) {
     EXPECT_EQ(RegValue::Text("xyz"), Read("Unterminated"));
 }
 
-TEST_F(RegistrySetsTest, TextsOfAnyLengthAroundTheFirstReadBuffer) {
+TEST_F(RegistryAccessTest, TextsOfAnyLengthAroundTheFirstReadBuffer) {
     // The read's first buffer holds 256 bytes; other writers store longer texts, with
     // or without their NUL.
     for (size_t length : {254u, 255u, 256u, 257u, 1000u, 65535u}) {
@@ -64,7 +64,7 @@ TEST_F(RegistrySetsTest, TextsOfAnyLengthAroundTheFirstReadBuffer) {
     EXPECT_EQ(RegValue::Text(std::string(300, 'a')), Read("Cut"));
 }
 
-TEST_F(RegistrySetsTest, BooleansAreStoredAsMinusOneAndZero) {
+TEST_F(RegistryAccessTest, BooleansAreStoredAsMinusOneAndZero) {
     WriteKeyValue(kRoot, kKey, "Running", RegValue::Boolean(true), REG_DWORD);
     EXPECT_EQ(std::make_pair(DWORD{REG_DWORD}, std::string("\xFF\xFF\xFF\xFF", 4)), ReadRaw("Running"));
     EXPECT_EQ(RegValue::Integer(-1), Read("Running"));
@@ -74,7 +74,7 @@ TEST_F(RegistrySetsTest, BooleansAreStoredAsMinusOneAndZero) {
     EXPECT_EQ(RegValue::Integer(2), Read("Running"));
 }
 
-TEST_F(RegistrySetsTest, WhatCannotBeStoredOrReadIsLeftAlone) {
+TEST_F(RegistryAccessTest, WhatCannotBeStoredOrReadIsLeftAlone) {
     WriteKeyValue(kRoot, kKey, "AutoDial", RegValue::Text("yes"), REG_DWORD);
     WriteKeyValue(kRoot, kKey, "AutoDial", RegValue::Text("x"), REG_BINARY);
     EXPECT_EQ(DWORD{REG_NONE}, ReadRaw("AutoDial").first);
@@ -91,7 +91,7 @@ TEST_F(RegistrySetsTest, WhatCannotBeStoredOrReadIsLeftAlone) {
         EXPECT_TRUE(Read(name).IsEmpty()) << name;
 }
 
-TEST_F(RegistrySetsTest, WriteNeverCreatesTheKey) {
+TEST_F(RegistryAccessTest, WriteNeverCreatesTheKey) {
     const std::string task = kTasks + "\\Backup";
     WriteKeyValue(kRoot, task, "Location", RegValue::Text("x.exe"), REG_SZ);
     EXPECT_FALSE(KeyExists(task));
@@ -100,7 +100,7 @@ TEST_F(RegistrySetsTest, WriteNeverCreatesTheKey) {
     EXPECT_EQ(RegValue::Text("x.exe"), ReadKeyValue(kRoot, "software\\HALVERN\\vantro\\tasks\\backup", "Location"));
 }
 
-TEST_F(RegistrySetsTest, ListSubKeysSplitsNamesAtCommas) {
+TEST_F(RegistryAccessTest, ListSubKeysSplitsNamesAtCommas) {
     EXPECT_TRUE(ListSubKeys(kRoot, kTasks).empty());
     CreateKey(kRoot, kTasks);
     EXPECT_TRUE(ListSubKeys(kRoot, kTasks).empty());
@@ -110,7 +110,7 @@ TEST_F(RegistrySetsTest, ListSubKeysSplitsNamesAtCommas) {
     EXPECT_EQ((std::vector<std::string>{"A", "b", "c"}), ListSubKeys(kRoot, kTasks));
 }
 
-TEST_F(RegistrySetsTest, ListSubKeysHasNoLengthLimit) {
+TEST_F(RegistryAccessTest, ListSubKeysHasNoLengthLimit) {
     // 300 names of 200 characters: far past what a 16-bit text position can reach.
     std::set<std::string> created;
     for (int i = 0; i < 300; ++i) {
@@ -123,7 +123,7 @@ TEST_F(RegistrySetsTest, ListSubKeysHasNoLengthLimit) {
     EXPECT_EQ(created, std::set<std::string>(names.begin(), names.end()));
 }
 
-TEST_F(RegistrySetsTest, TaskNamesOfTheRegistrysFullLengthCanBeWrittenReadAndDeleted) {
+TEST_F(RegistryAccessTest, TaskNamesOfTheRegistrysFullLengthCanBeWrittenReadAndDeleted) {
     // With the tasks key's path in front, the whole path is longer than MAX_PATH.
     const std::string name = " " + std::string(253, '\xE9') + " ";
     const std::string task = kTasks + "\\" + name;
@@ -137,7 +137,7 @@ TEST_F(RegistrySetsTest, TaskNamesOfTheRegistrysFullLengthCanBeWrittenReadAndDel
     EXPECT_TRUE(KeyExists(kTasks));
 }
 
-TEST_F(RegistrySetsTest, DeleteKeyValueSaysWhetherSomethingWentAway) {
+TEST_F(RegistryAccessTest, DeleteKeyValueSaysWhetherSomethingWentAway) {
     WriteKeyValue(kRoot, kKey, "Paused", RegValue::Boolean(true), REG_DWORD);
     EXPECT_TRUE(DeleteKeyValue(kRoot, kKey, "Paused"));
     EXPECT_TRUE(Read("Paused").IsEmpty());
