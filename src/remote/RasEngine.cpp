@@ -9,9 +9,6 @@
 
 namespace {
 
-constexpr const char* kNoUserName = "UserName Not Available";
-constexpr const char* kNoPassword = "Password Not Available";
-
 // RAS reports its own error numbers (600 and up) with texts of its own.
 ErrorInfo RasError(DWORD code) {
     char text[512] = {};
@@ -54,28 +51,28 @@ ComponentResult ReadEntry(const std::string& name) {
 
 class RasEntry final : public BuiltInObject {
 public:
-    explicit RasEntry(RasEntryData data) : d_(std::move(data)) {}
-    ~RasEntry() override { SecureZeroMemory(d_.password.data(), d_.password.size()); }
+    explicit RasEntry(RasEntryData data) : entry_(std::move(data)) {}
+    ~RasEntry() override { SecureZeroMemory(entry_.password.data(), entry_.password.size()); }
 
     ComponentResult Call(const std::string& member, const std::vector<ComponentValue>& args) override {
         if (!args.empty()) return WrongArguments();
-        if (Is(member, "EntryName")) return {d_.name, {}};
-        if (Is(member, "PhoneNumber")) return {d_.phone, {}};
-        if (Is(member, "UserName")) return {d_.user.empty() ? kNoUserName : d_.user, {}};
-        if (Is(member, "Password")) return {d_.password.empty() ? kNoPassword : d_.password, {}};
-        if (Is(member, "Domain")) return {d_.domain, {}};
+        if (Is(member, "EntryName")) return {entry_.name, {}};
+        if (Is(member, "PhoneNumber")) return {entry_.phone, {}};
+        if (Is(member, "UserName")) return {entry_.user.empty() ? kNoUserName : entry_.user, {}};
+        if (Is(member, "Password")) return {entry_.password.empty() ? kNoPassword : entry_.password, {}};
+        if (Is(member, "Domain")) return {entry_.domain, {}};
         return NoSuchMember();
     }
     // An answer given for this dial only; the phone book is left as it is.
     ErrorInfo Put(const std::string& member, const ComponentValue& value) override {
-        if (Is(member, "UserName")) d_.user = ComponentText(value);
-        else if (Is(member, "Password")) d_.password = ComponentText(value);
+        if (Is(member, "UserName")) entry_.user = ComponentText(value);
+        else if (Is(member, "Password")) entry_.password = ComponentText(value);
         else return NoSuchMember().error;
         return {};
     }
 
 private:
-    RasEntryData d_;
+    RasEntryData entry_;
 };
 
 class EntryCount final : public BuiltInObject {
