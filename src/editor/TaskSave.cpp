@@ -4,6 +4,7 @@
 #include <cctype>
 #include <optional>
 
+#include "editor/DiskUtilities.h"
 #include "platform/DateTimeText.h"
 #include "platform/ErrorText.h"
 #include "platform/Trim.h"

@@ -6,7 +6,6 @@
 #include "app/Resources.h"
 #include "integration/RunEntry.h"
 #include "app/ProgramName.h"
-#include "store/RegistrySets.h"
 #include "store/StoreLayout.h"
 #include "store/Stores.h"
 #include "tray/SysTray32.h"

@@ -7,7 +7,6 @@
 #include "remote/ComponentCalls.h"
 #include "remote/ErrorBox.h"
 #include "remote/OLEConnection.h"
-#include "store/RegistrySets.h"
 #include "store/StoreLayout.h"
 #include "store/Stores.h"
 

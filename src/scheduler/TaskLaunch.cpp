@@ -7,7 +7,7 @@
 #include "scheduler/CommandLine.h"
 #include "scheduler/MessageFile.h"
 #include "scheduler/ShellOpen.h"
-#include "store/RegistrySets.h"
+#include "store/Stores.h"
 #include "store/StoreLayout.h"
 #include "store/TaskRecord.h"
 

@@ -1,6 +1,5 @@
 #include "store/CrashFlag.h"
 
-#include "store/RegistrySets.h"
 #include "store/Stores.h"
 #include "store/StoreLayout.h"
 
