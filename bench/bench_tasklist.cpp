@@ -24,7 +24,8 @@ constexpr int kRepeats = 5;
 
 // The main window's parts without the window, wired as the window wires them.
 struct MainParts {
-    explicit MainParts(AppContext& context) : scheduler(SchedulerViewOf(controls, tasks), context), tasks(controls, scheduler) {}
+    explicit MainParts(AppContext& context)
+        : scheduler(SchedulerViewOf(controls, tasks), context), tasks(TaskListViewOf(controls), scheduler) {}
     MainControls controls;
     Scheduler scheduler;
     TaskList tasks;

@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr const char* kNoHelp = "Unable to display Help Contents. There is no Help associated with this project.";
 // Written for current Windows, which has no viewer for the old help files.
 constexpr const char* kHelpPage = "Vantro.htm";
 
@@ -47,12 +46,7 @@ DWORD OpenHelp(AppContext& context, HWND owner, const std::string& helpFile) {
 
 void ShowHelpContents(AppContext& context, HWND owner) {
     const std::string title = CaptionOf(owner);
-    const std::string helpFile = context.app.HelpFile();
-    if (helpFile.empty()) {
-        context.prompts.MessageBox(owner, kNoHelp, title, MB_ICONINFORMATION | MB_OK);
-        return;
-    }
-    if (DWORD error = OpenHelp(context, owner, helpFile))
+    if (DWORD error = OpenHelp(context, owner, context.app.HelpFile()))
         context.prompts.MessageBox(owner, SystemMessageText(error), title, MB_OK);
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 // The four disk utilities the editor offers by name: how each is found, where its
 // path is kept, and the switch that runs it unattended.
-#include <functional>
 #include <string>
 #include <vector>
 
+#include "platform/FileTest.h"
 #include "platform/IsFile.h"
 
 // The utilities' command paths as the last editor found them; the main window keeps
@@ -12,8 +12,6 @@
 struct UtilityPaths {
     std::string strNDD, strNSD, strMDD, strMSD;
 };
-
-using FileTest = std::function<bool(const std::string& fileName)>;
 
 // Looks for the utilities in list order; keeps the path of each one found and returns
 // the list entries of those found.

@@ -56,7 +56,6 @@ void TaskCommands::mnuNew_Click() {
     frmNew form({ctx_, host_.utilities, host_.driveList, strMessageName_, fileExists, store::WritableStore()});
     form.Create(host_.window);
     DateTime now = ctx_.clock.Now();
-    form.txtStartDate.SetText(datetext::DateMMDDYYYY(now.date()));
     form.txtDate.SetValue(now);
     form.txtTime.SetValue(now);
     ShowEditor(form);

@@ -35,7 +35,6 @@ public:
     // The editor while it is shown, else null.
     frmNew* Editor() const { return editor_; }
     // The message task Edit opened last; a new message is offered its name.
-    const std::string& MessageName() const { return strMessageName_; }
 
     // Where the editor looks for files (utilities, message editors); tests replace it.
     FileTest fileExists = IsFile;

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <optional>
 
+#include "editor/DiskUtilities.h"
 #include "platform/DateTimeText.h"
 #include "platform/ErrorText.h"
 #include "platform/Trim.h"
@@ -53,7 +54,7 @@ bool IsProgramFile(const std::string& fileName) {
 class Save {
 public:
     Save(const TaskEntries& entries, const SaveSetting& setting)
-        : e_(entries), s_(setting), location_(entries.location) {}
+        : entries_(entries), setting_(setting), location_(entries.location) {}
 
     SaveOutcome Run() {
         bool saved = Complete() && Write();
@@ -62,18 +63,19 @@ public:
 
 private:
     bool Complete() {
-        if (!e_.runOnce) {
-            record_.days = DayList(e_.days);
+        if (!entries_.runOnce) {
+            record_.days = DayList(entries_.days);
             if (record_.days.empty()) return Stop(kNoDays);
         } else if (!ConfirmPastRunOnce()) {
             return false;
         }
-        return e_.program ? CompleteProgram() : CompleteMessage();
+        return entries_.program ? CompleteProgram() : CompleteMessage();
     }
 
     bool ConfirmPastRunOnce() {
-        DateTime at{e_.date.year, e_.date.month, e_.date.day, e_.time.hour, e_.time.minute};
-        if (at >= StartOfMinute(s_.now)) return true;
+        const DateTime& date = entries_.date;
+        DateTime at{date.year, date.month, date.day, entries_.time.hour, entries_.time.minute};
+        if (at >= StartOfMinute(setting_.now)) return true;
         std::string question = "This task runs only once, on " + datetext::DateMMDDYYYY(at.date()) + " at " +
                                datetext::TimeHHMMAmPm(at) +
                                ", and that time has passed, so it will never run.  Save it anyway?";
@@ -83,9 +85,9 @@ private:
     // Edit that keeps the name writes the task's own key, blanks and all; another
     // task of that name is replaced only when the user says so.
     bool SetName(const std::string& name) {
-        bool own = !s_.editedName.empty() && SameName(name, s_.editedName);
-        record_.name = own ? s_.editedName : name;
-        if (own || !TaskExists(s_.store, record_.name)) return true;
+        bool own = !setting_.editedName.empty() && SameName(name, setting_.editedName);
+        record_.name = own ? setting_.editedName : name;
+        if (own || !TaskExists(setting_.store, record_.name)) return true;
         std::string question = "There is already a task named \"" + record_.name +
                                "\".  Replace it with this one?  Its program or message, days and time are lost.";
         if (Ask(question, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES) return false;
@@ -95,7 +97,7 @@ private:
 
     bool CompleteProgram() {
         if (Trimmed(location_).empty()) return Stop(kNoLocation);
-        std::string name = Trimmed(e_.programName);
+        std::string name = Trimmed(entries_.programName);
         if (name.empty()) return Stop(kNoName);
         if (HasBadNameCharacter(name)) return Stop(kBadName);
         if (!SetName(name)) return false;
@@ -103,7 +105,7 @@ private:
             std::string upper = Upper(location_);
             if (upper.find(utility.fileName) == std::string::npos || upper.find('/') != std::string::npos) continue;
             if (Ask(utility.question, MB_YESNO | MB_ICONQUESTION) == IDYES)
-                location_ = Trimmed(location_) + utility.option + s_.driveList;
+                location_ = Trimmed(location_) + utility.option + setting_.driveList;
         }
         record_.location = Trimmed(location_);
         return true;
@@ -116,7 +118,7 @@ private:
             if (!chosen) return false;
             store::WriteSetting(store::kMessageApp, RegValue::Text(*chosen), REG_SZ);
         }
-        std::string message = Trimmed(e_.message);
+        std::string message = Trimmed(entries_.message);
         if (message.empty()) return Stop(kNoMessage);
         std::optional<std::string> name = AskName();
         if (!name || !SetName(*name)) return false;
@@ -127,21 +129,22 @@ private:
     // The first editor found, or one the user picks; nothing when the user gives up.
     std::optional<std::string> ChooseEditor() {
         for (const char* candidate : kEditorCandidates)
-            if (s_.fileExists(candidate)) return candidate;
+            if (setting_.fileExists(candidate)) return candidate;
         for (;;) {
-            s_.cmd.fileName.clear();
+            setting_.cmd.fileName.clear();
             Ask(kPickEditor, MB_OK);
-            if (!s_.cmd.Show(s_.prompts, s_.owner)) return std::nullopt;
-            if (IsProgramFile(s_.cmd.fileName)) return s_.cmd.fileName;
+            if (!setting_.cmd.Show(setting_.prompts, setting_.owner)) return std::nullopt;
+            if (IsProgramFile(setting_.cmd.fileName)) return setting_.cmd.fileName;
         }
     }
 
     // Asked until a usable name comes, without blanks around it; nothing on Cancel. A
     // refused name comes back as typed, for the user to correct.
     std::optional<std::string> AskName() {
-        std::string proposed = s_.messageName;
+        std::string proposed = setting_.messageName;
         for (;;) {
-            std::optional<std::string> answer = s_.prompts.AskInput(s_.owner, kNameQuestion, s_.title, proposed);
+            std::optional<std::string> answer =
+                setting_.prompts.AskInput(setting_.owner, kNameQuestion, setting_.title, proposed);
             if (!answer) return std::nullopt;
             std::string name = Trimmed(*answer);
             if (name.empty()) continue;
@@ -152,26 +155,28 @@ private:
     }
 
     bool Write() {
-        record_.startDate = datetext::DateMMDDYYYY(e_.date.date());
-        record_.startTime = datetext::TimeHHMMAmPm(e_.time);
-        record_.runOnce = e_.runOnce;
+        record_.startDate = datetext::DateMMDDYYYY(entries_.date.date());
+        record_.startTime = datetext::TimeHHMMAmPm(entries_.time);
+        record_.runOnce = entries_.runOnce;
         // A replaced task starts afresh: no pause mark or last run of the one before.
-        if (replacing_) store::DeleteTaskRecord(s_.store, record_.name);
+        if (replacing_) store::DeleteTaskRecord(setting_.store, record_.name);
         long status = 0;
-        if (store::WriteTask(s_.store, record_, &status)) return true;
+        if (store::WriteTask(setting_.store, record_, &status)) return true;
         ErrorInfo error = MakeError(static_cast<DWORD>(status));
         return Stop(std::string(kNotSaved) + "\r\n\r\nError " + std::to_string(error.number) + ": " +
                     error.description);
     }
 
-    int Ask(const std::string& text, UINT style) { return s_.prompts.MessageBox(s_.owner, text, s_.title, style); }
+    int Ask(const std::string& text, UINT style) {
+        return setting_.prompts.MessageBox(setting_.owner, text, setting_.title, style);
+    }
     bool Stop(const std::string& text) {
         Ask(text, MB_OK);
         return false;
     }
 
-    const TaskEntries& e_;
-    const SaveSetting& s_;
+    const TaskEntries& entries_;
+    const SaveSetting& setting_;
     std::string location_;
     store::TaskRecord record_;
     bool replacing_ = false;

@@ -3,13 +3,13 @@
 // utility's switch, the message editor, the message's name) and writes the record.
 #include <windows.h>
 
-#include <functional>
 #include <string>
 
 #include "editor/DayList.h"
-#include "editor/DiskUtilities.h"
 #include "editor/FileChooser.h"
 #include "platform/DateTime.h"
+#include "platform/FileTest.h"
+#include "platform/IsFile.h"
 #include "platform/Prompts.h"
 #include "store/Stores.h"
 

@@ -19,15 +19,10 @@ bool PlainFileExists(const std::string& name) {
            !(attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
 }
 
-std::string InFolder(const std::string& folder, const char* fileName) {
-    bool hasSlash = !folder.empty() && (folder.back() == '\\' || folder.back() == '/');
-    return folder + (hasSlash ? "" : "\\") + fileName;
-}
-
 }  // namespace
 
 std::string RunEntryData(const Application& app) {
-    std::string program = InFolder(app.Path(), "Vantro.exe");
+    std::string program = app.FileInFolder("Vantro.exe");
     return program.find(' ') == std::string::npos ? program : '"' + program + '"';
 }
 
@@ -35,7 +30,7 @@ bool IsOurRunEntry(const std::string& data, const Application& app) {
     std::string path = Trimmed(data);
     if (path.size() >= 2 && path.front() == '"' && path.back() == '"') path = path.substr(1, path.size() - 2);
     return !path.empty() && CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, path.c_str(), -1,
-                                           InFolder(app.Path(), "Vantro.exe").c_str(), -1) == CSTR_EQUAL;
+                                           app.FileInFolder("Vantro.exe").c_str(), -1) == CSTR_EQUAL;
 }
 
 LONG WriteRunEntry(const std::string& data) {
@@ -112,7 +107,7 @@ void InstallLauncher(const Application& app) {
     if (Trimmed(windowsDir).empty()) return;
     std::string target = windowsDir + "task.exe";
     if (PlainFileExists(target)) return;
-    std::string source = InFolder(app.Path(), "task.exe");
+    std::string source = app.FileInFolder("task.exe");
     if (!PlainFileExists(source)) return;
     // A failed copy only means no short name in the Run box; start-up goes on.
     CopyFileA(source.c_str(), target.c_str(), TRUE);

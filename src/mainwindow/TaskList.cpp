@@ -3,6 +3,7 @@
 #include <iterator>
 #include <vector>
 
+#include "scheduler/PauseHalt.h"
 #include "store/RegistryAccess.h"
 #include "store/StoreLayout.h"
 #include "store/TaskRecord.h"
@@ -21,7 +22,7 @@ constexpr Heading kHeadings[] = {{kPausedMark, 1400},       {"Name of Program", 
 
 }  // namespace
 
-TaskList::TaskList(MainControls& controls, Scheduler& scheduler) : c_(controls), scheduler_(scheduler) {}
+TaskList::TaskList(TaskListView view, Scheduler& scheduler) : view_(view), scheduler_(scheduler) {}
 
 SchedulerView SchedulerViewOf(MainControls& c, TaskList& tasks) {
     return {c.grdProgram, c.txtTime, c.txtStatus, c.Timer1, c.Timer2, c.mnuPause, c.mnuUnPause, c.mnuPVantro,
@@ -33,8 +34,12 @@ SchedulerView SchedulerViewOf(MainControls& c, TaskList& tasks) {
             [&tasks](store::Store store, const std::string& name) { tasks.DeleteTask(store, name); }};
 }
 
+TaskListView TaskListViewOf(MainControls& c) {
+    return {c.grdProgram, c.txtStatus, c.mnuEdit, c.mnuDelete, c.mnuRun, c.mnuPause, c.mnuUnPause};
+}
+
 void TaskList::LoadTaskGrid() {
-    GridModel& grid = c_.grdProgram;
+    GridModel& grid = view_.grdProgram;
     grid.SetCols(static_cast<int>(std::size(kHeadings)));
     grid.Clear();
     grid.SetRows(1);
@@ -49,10 +54,10 @@ void TaskList::LoadTaskGrid() {
         for (const std::string& name : ListSubKeys(store::RootOf(store), store::kTasksKey)) LoadTaskRow(store, name);
 
     // Emptying the grid took the current row back to the headings: no task is chosen.
-    ShowPauseItems(false);
-    c_.mnuEdit.SetEnabled(false);
-    c_.mnuDelete.SetEnabled(false);
-    c_.mnuRun.SetEnabled(false);
+    ShowPauseItems(view_.mnuPause, view_.mnuUnPause, false);
+    view_.mnuEdit.SetEnabled(false);
+    view_.mnuDelete.SetEnabled(false);
+    view_.mnuRun.SetEnabled(false);
 
     scheduler_.TaskListRebuilt();
     grid.NotifyRebuilt();
@@ -61,7 +66,7 @@ void TaskList::LoadTaskGrid() {
 void TaskList::LoadTaskRow(store::Store store, const std::string& name) {
     if (name.empty() || name.find(',') != std::string::npos) return;
     store::TaskRecord task = store::ReadTask(store, name);
-    GridModel& grid = c_.grdProgram;
+    GridModel& grid = view_.grdProgram;
     grid.SetRows(grid.Rows() + 1);
     grid.SetRowTexts(grid.Rows() - 1, {PauseCellText(task.paused, store), name,
                                        task.startDate + " at " + task.startTime, task.location, task.days,
@@ -74,23 +79,18 @@ void TaskList::DeleteTask(store::Store store, const std::string& name) {
 }
 
 void TaskList::grdProgram_MouseDown() {
-    const GridModel& grid = c_.grdProgram;
+    const GridModel& grid = view_.grdProgram;
     int row = grid.Row();
     bool onTask = row > 0 && row < grid.Rows();
-    c_.mnuEdit.SetEnabled(onTask);
-    c_.mnuDelete.SetEnabled(onTask);
-    c_.mnuRun.SetEnabled(onTask);
+    view_.mnuEdit.SetEnabled(onTask);
+    view_.mnuDelete.SetEnabled(onTask);
+    view_.mnuRun.SetEnabled(onTask);
     if (!onTask) {
-        c_.mnuPause.SetVisible(false);
-        c_.mnuUnPause.SetVisible(false);
+        view_.mnuPause.SetVisible(false);
+        view_.mnuUnPause.SetVisible(false);
         return;
     }
-    ShowPauseItems(IsPausedCell(grid.TrimmedText(row, kPausedCol)));
+    ShowPauseItems(view_.mnuPause, view_.mnuUnPause, IsPausedCell(grid.TrimmedText(row, kPausedCol)));
     std::string lastRan = store::ReadTask(StoreAt(grid, row), TaskNameAt(grid, row)).lastRan;
-    c_.txtStatus.SetText(lastRan.empty() ? "Last ran was NEVER" : "Last ran " + lastRan);
-}
-
-void TaskList::ShowPauseItems(bool paused) {
-    c_.mnuUnPause.SetVisible(paused);
-    c_.mnuPause.SetVisible(!paused);
+    view_.txtStatus.SetText(lastRan.empty() ? "Last ran was NEVER" : "Last ran " + lastRan);
 }

@@ -6,9 +6,21 @@
 #include "mainwindow/MainControls.h"
 #include "scheduler/Scheduler.h"
 
+// What the task list sees of the main window: the grid it fills, the status line that
+// tells when a task last ran, and the menu items that fit the chosen row.
+struct TaskListView {
+    GridModel& grdProgram;
+    ui::TextBox& txtStatus;
+    ui::MenuItem& mnuEdit;
+    ui::MenuItem& mnuDelete;
+    ui::MenuItem& mnuRun;
+    ui::MenuItem& mnuPause;
+    ui::MenuItem& mnuUnPause;
+};
+
 class TaskList {
 public:
-    TaskList(MainControls& controls, Scheduler& scheduler);
+    TaskList(TaskListView view, Scheduler& scheduler);
 
     // Rebuilds the grid from both stores, the machine's tasks first, sets the pause
     // menu items and lets the scheduler time its next tick.
@@ -21,14 +33,13 @@ public:
     // Left button pressed on the grid: offers Edit, Delete and the pause command that
     // fits the current row, and tells when that task last ran.
     void grdProgram_MouseDown();
-    // Shows Un-pause for a paused task, Pause otherwise; never both.
-    void ShowPauseItems(bool paused);
 
 private:
-    MainControls& c_;
+    TaskListView view_;
     Scheduler& scheduler_;
 };
 
 // The scheduler's view of the main window's controls, rebuilding and deleting through
 // the task list (which may be built after the scheduler: the view only keeps it).
 SchedulerView SchedulerViewOf(MainControls& controls, TaskList& tasks);
+TaskListView TaskListViewOf(MainControls& controls);

@@ -56,7 +56,7 @@ frmMain::frmMain(AppContext& context)
            kControls, &c_.menu),
       ctx_(context),
       scheduler_(SchedulerViewOf(c_, tasks_), context),
-      tasks_(c_, scheduler_),
+      tasks_(TaskListViewOf(c_), scheduler_),
       grid_(c_.grdProgram),
       editor_({c_.grdProgram, utilities_, driveList_, c_.window, [this] { tasks_.LoadTaskGrid(); },
                [this](store::Store store, const std::string& name) { tasks_.DeleteTask(store, name); }},

@@ -53,7 +53,8 @@ std::string DateMMDDYYYY(const Date& d) { return Format("%02d/%02d/%04d", d.mont
 std::string DateMMDDYY(const Date& d) { return Format("%02d/%02d/%02d", d.month, d.day, d.year % 100); }
 std::string ShortDate(const Date& d) { return Format("%d/%d/%02d", d.month, d.day, d.year % 100); }
 std::string MonthDay(const Date& d) { return Format("%s %02d", kMonthAbbrev[d.month - 1], d.day); }
-std::string WeekdayAbbrev(const Date& d) { return kWeekdayAbbrev[Weekday(d)]; }
+std::string WeekdayAbbrev(const Date& d) { return WeekdayAbbrev(Weekday(d)); }
+const char* WeekdayAbbrev(int weekday) { return kWeekdayAbbrev[weekday]; }
 
 std::string TimeHHMMAmPm(const DateTime& t) {
     return Format("%02d:%02d %s", Hour12(t.hour), t.minute, AmPm(t.hour));

@@ -17,6 +17,7 @@ std::string ShortDate(const Date& d);             // 12/4/98
 std::string LongTime(const DateTime& t);          // 7:05:23 PM
 std::string MonthDay(const Date& d);              // Dec 04
 std::string WeekdayAbbrev(const Date& d);         // Sun .. Sat
+const char* WeekdayAbbrev(int weekday);           // 0 = Sun .. 6 = Sat
 std::string ClockText(const DateTime& t);         // Dec 04 - 07:05 PM
 std::string LaunchStamp(const DateTime& t);       // On 12/4/98 at 7:05:23 PM
 std::string MinuteText(const DateTime& t);        // 12/04/1998 07:05 PM

@@ -9,9 +9,6 @@
 
 namespace {
 
-constexpr const char* kNoUserName = "UserName Not Available";
-constexpr const char* kNoPassword = "Password Not Available";
-
 // RAS reports its own error numbers (600 and up) with texts of its own.
 ErrorInfo RasError(DWORD code) {
     char text[512] = {};

@@ -12,9 +12,6 @@
 
 namespace {
 
-constexpr const char* kNoUserName = "UserName Not Available";
-constexpr const char* kNoPassword = "Password Not Available";
-
 // One run of the routine. Each step that fails shows the error box and ends the run.
 class Connecting {
 public:

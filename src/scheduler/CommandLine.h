@@ -3,10 +3,9 @@
 // first: "C:\Program Files\Editor\edit.exe /x" starts C:\Program.exe when that exists.
 // Quoting the longest leading part that names an existing file starts that file.
 // No <windows.h> here: the decision builds and is tested anywhere.
-#include <functional>
 #include <string>
 
-using FileTest = std::function<bool(const std::string& path)>;
+#include "platform/FileTest.h"
 
 // Lines that already begin with a quote, or whose named file has no blank, come back as they are.
 std::string QuoteProgramPath(const std::string& commandLine, const FileTest& isFile);

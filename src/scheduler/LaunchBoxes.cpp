@@ -1,21 +1,11 @@
 #include "scheduler/LaunchBoxes.h"
 
+#include "platform/FlagScope.h"
+
 namespace {
 
 // The system rounds a timer's wait up to its own least.
 constexpr int kSoonMs = 1;
-
-// Clears the flag when the boxes are done, whichever way that ends.
-class Showing {
-public:
-    explicit Showing(bool& flag) : flag_(flag) { flag_ = true; }
-    ~Showing() { flag_ = false; }
-    Showing(const Showing&) = delete;
-    Showing& operator=(const Showing&) = delete;
-
-private:
-    bool& flag_;
-};
 
 }  // namespace
 
@@ -33,7 +23,7 @@ void LaunchBoxes::Add(std::string text, std::string title) {
 void LaunchBoxes::ShowPending() {
     soon_.SetEnabled(false);
     if (showing_) return;
-    Showing showing(showing_);
+    FlagScope showing(showing_);
     while (!pending_.empty()) {
         Box box = std::move(pending_.front());
         pending_.pop_front();

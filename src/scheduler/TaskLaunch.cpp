@@ -1,11 +1,13 @@
+#include "scheduler/TaskLaunch.h"
+
 #include <algorithm>
 #include <string_view>
 
 #include "platform/DateTimeText.h"
-#include "platform/ShellOpen.h"
 #include "scheduler/CommandLine.h"
 #include "scheduler/MessageFile.h"
-#include "scheduler/Scheduler.h"
+#include "platform/ShellOpen.h"
+#include "store/Stores.h"
 #include "store/StoreLayout.h"
 #include "store/TaskRecord.h"
 
@@ -21,20 +23,40 @@ constexpr size_t kMessagePrefixLength = std::string_view(store::kMessagePrefix).
 
 }  // namespace
 
-void Scheduler::RunProgramTask(store::Store store, const std::string& name, const std::string& commandLine,
-                               bool runOnce, LaunchCause cause) {
+TaskLaunch::TaskLaunch(const SchedulerView& view, AppContext& context)
+    : view_(view),
+      context_(context),
+      boxes_(context.prompts, view.window),
+      records_(view.grdProgram, view.txtStatus, HistoryFileIn(context.app.DataFolder())) {}
+
+void TaskLaunch::Launch(const due::TaskRow& task, bool runOnce, LaunchCause cause) {
+    const store::Store store = StoreOfCell(task.pausedMark);
+    if (due::KindOf(task.location) == due::TaskKind::Message) {
+        std::string messageApp = store::ReadSetting(store::kMessageApp).AsText();
+        RunMessageTask(store, task.name, task.location, messageApp, runOnce, cause);
+    } else {
+        RunProgramTask(store, task.name, task.location, runOnce, cause);
+    }
+}
+
+void TaskLaunch::ReportNotLaunchable(const due::TaskRow& task) {
+    boxes_.Add("Error trying to launch " + task.name + " on " + task.start, context_.app.Title());
+}
+
+void TaskLaunch::RunProgramTask(store::Store store, const std::string& name, const std::string& commandLine,
+                                bool runOnce, LaunchCause cause) {
     // Nothing ran: no stamp, no status line, and a run-once task comes again.
     if (!LaunchProgram(store, name, commandLine, cause)) return;
     if (runOnce) view_.DeleteTask(store, name);
 }
 
-bool Scheduler::LaunchProgram(store::Store store, const std::string& name, const std::string& commandLine,
-                              LaunchCause cause) {
+bool TaskLaunch::LaunchProgram(store::Store store, const std::string& name, const std::string& commandLine,
+                               LaunchCause cause) {
     Start start = StartWithFallback(commandLine, SW_SHOWNORMAL);
-    DateTime now = ctx_.clock.Now();
+    DateTime now = context_.clock.Now();
     if (start.error) {
         records_.NotStarted({store, name, commandLine, cause, now}, start.error);
-        ReportNotStarted(start.error);
+        boxes_.Add(start.error.description, "Error: " + std::to_string(start.error.number));
         return false;
     }
     records_.Started({store, name, commandLine, cause, now}, std::move(start.process));
@@ -43,15 +65,15 @@ bool Scheduler::LaunchProgram(store::Store store, const std::string& name, const
     return true;
 }
 
-void Scheduler::RunMessageTask(store::Store store, const std::string& name, const std::string& location,
-                               const std::string& messageApp, bool runOnce, LaunchCause cause) {
-    DateTime now = ctx_.clock.Now();
+void TaskLaunch::RunMessageTask(store::Store store, const std::string& name, const std::string& location,
+                                const std::string& messageApp, bool runOnce, LaunchCause cause) {
+    DateTime now = context_.clock.Now();
     StampLaunch(store, name, now);
     if (!runOnce) SetStatus(kMessageStatus, name, now);
 
     std::string text = location.substr(std::min(location.size(), kMessagePrefixLength));
-    ErrorInfo fileError = WriteMessageFile(ctx_.app.DataFolder(), text);
-    Start start = StartWithFallback(messageApp + " " + MessageFileArgument(ctx_.app.DataFolder()),
+    ErrorInfo fileError = WriteMessageFile(context_.app.DataFolder(), text);
+    Start start = StartWithFallback(messageApp + " " + MessageFileArgument(context_.app.DataFolder()),
                                     runOnce ? SW_SHOWMAXIMIZED : SW_SHOWMINIMIZED);
     ErrorInfo startError = start.error;
     // What counts is whether the editor came up, not when it is closed.
@@ -68,7 +90,7 @@ void Scheduler::RunMessageTask(store::Store store, const std::string& name, cons
     if (runOnce) view_.DeleteTask(store, name);
 }
 
-void Scheduler::mnuRun_Click() {
+void TaskLaunch::RunSelected() {
     const GridModel& grid = view_.grdProgram;
     int row = grid.Row();
     if (row < 1 || row >= grid.Rows()) return;  // the heading row is no task
@@ -79,23 +101,19 @@ void Scheduler::mnuRun_Click() {
     view_.Minimize();
 }
 
-Scheduler::Start Scheduler::StartWithFallback(const std::string& commandLine, int showCommand) {
-    ProcessStart started = ctx_.launcher.StartProcess(QuoteProgramPath(commandLine), showCommand);
+TaskLaunch::Start TaskLaunch::StartWithFallback(const std::string& commandLine, int showCommand) {
+    ProcessStart started = context_.launcher.StartProcess(QuoteProgramPath(commandLine), showCommand);
     if (started.error == ERROR_SUCCESS) return {{}, std::move(started.process)};
     UniqueKernelHandle opened;
-    if (ShellOpen(ctx_, view_.window, commandLine, &opened) > kShellSucceeded) return {{}, std::move(opened)};
+    if (ShellOpen(context_, view_.window, commandLine, &opened) > kShellSucceeded) return {{}, std::move(opened)};
     return {MakeError(started.error), {}};
 }
 
-void Scheduler::ReportNotStarted(const ErrorInfo& error) {
-    boxes_.Add(error.description, "Error: " + std::to_string(error.number));
-}
-
-void Scheduler::StampLaunch(store::Store store, const std::string& name, const DateTime& now) {
+void TaskLaunch::StampLaunch(store::Store store, const std::string& name, const DateTime& now) {
     store::WriteTaskLastRan(store, name, datetext::LaunchStamp(now));
 }
 
-void Scheduler::SetStatus(const char* what, const std::string& name, const DateTime& now) {
+void TaskLaunch::SetStatus(const char* what, const std::string& name, const DateTime& now) {
     view_.txtStatus.SetText(what + name + " on " + datetext::ShortDate(now.date()) + " at " +
-                         datetext::LongTime(now));
+                            datetext::LongTime(now));
 }

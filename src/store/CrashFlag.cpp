@@ -1,5 +1,6 @@
 #include "store/CrashFlag.h"
 
+#include "store/Stores.h"
 #include "store/StoreLayout.h"
 #include "store/Stores.h"
 

@@ -14,11 +14,7 @@ public:
     std::function<void()> OpenPopup;
 
     void OnMouseMessage(UINT mouseMessage);
-    bool Busy() const { return busy_; }
-    // The mouse message of the last callback, handled or not.
-    UINT TrayMessage() const { return trayMessage_; }
 
 private:
-    UINT trayMessage_ = 0;
     bool busy_ = false;
 };

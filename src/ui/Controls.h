@@ -114,7 +114,6 @@ class TextBox : public TextControl {
 public:
     TextBox() : TextControl(ControlKind::TextBox) {}
     // A locked box shows its text and lets it be selected and copied, not typed over.
-    bool Locked() const { return locked_; }
     void SetLocked(bool locked);
     // The most characters the user can type; 0: no limit of ours.
     void SetMaxLength(int characters);

@@ -24,6 +24,7 @@
 
 #include "platform/UniqueHandle.h"
 #include "ui/Controls.h"
+#include "ui/DialogKeys.h"
 #include "ui/Menu.h"
 #include "ui/Window.h"
 
@@ -36,7 +37,7 @@ enum class UnloadMode {
     AppWindows,   // Windows is ending the session
 };
 
-class Form : public Window {
+class Form : public Window, public DialogKeys {
 public:
     struct Options {
         const char* className;
@@ -91,16 +92,9 @@ public:
 
     // The DPI of the monitor the window is on; twips of this form convert through it.
     int Dpi() const { return dpi_; }
-    bool WantsDialogKeys() const { return options_.dialogKeys; }
-    // After an arrow key moved the focus within an option group: the focused button
-    // is chosen, as in any dialog.
-    void ChooseFocusedOption();
 
     // The window's controls ordered by their rows' tab index (frames and labels too).
     std::vector<Control*> ControlsInTabOrder() const;
-    // Tab in a form with tabByIndex: the focus moves to the next control by tab index
-    // that is shown, enabled and a tab stop. False when the form leaves Tab to Windows.
-    bool TabByIndex(bool backwards);
 
     // For Bound<>; a control bound twice or under a name not in the table fails at Create.
     void Bind(const std::string& name, Control& control);
@@ -121,6 +115,12 @@ protected:
     Menu* FormMenu() const { return menu_; }
 
 private:
+    // The message loop's questions. With tabByIndex, Tab goes to the next control by
+    // tab index that is shown, enabled and a tab stop.
+    bool WantsDialogKeys() const override { return options_.dialogKeys; }
+    bool TabByIndex(bool backwards) override;
+    void ChooseFocusedOption() override;
+
     struct Entry {
         const ControlSpec* spec;
         Control* control;

@@ -1,21 +1,23 @@
 #include "ui/MessageLoop.h"
 
-#include "ui/Form.h"
+#include "ui/DialogKeys.h"
+#include "ui/Window.h"
 
 namespace ui {
 
 void DispatchWithDialogKeys(MSG& msg) {
     if (msg.hwnd && msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST) {
         HWND root = GetAncestor(msg.hwnd, GA_ROOT);
-        auto* form = dynamic_cast<Form*>(Window::FromHandle(root));
-        if (form && msg.message == WM_KEYDOWN && msg.wParam == VK_TAB &&
+        auto* target = dynamic_cast<DialogKeys*>(Window::FromHandle(root));
+        if (target && msg.message == WM_KEYDOWN && msg.wParam == VK_TAB &&
             !(SendMessageA(msg.hwnd, WM_GETDLGCODE, VK_TAB, reinterpret_cast<LPARAM>(&msg)) &
               (DLGC_WANTTAB | DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) &&
-            form->TabByIndex(GetKeyState(VK_SHIFT) < 0))
+            target->TabByIndex(GetKeyState(VK_SHIFT) < 0))
             return;
-        if (form && form->WantsDialogKeys() && IsDialogMessageA(root, &msg)) {
+        if (target && target->WantsDialogKeys() && IsDialogMessageA(root, &msg)) {
             bool arrow = msg.message == WM_KEYDOWN && msg.wParam >= VK_LEFT && msg.wParam <= VK_DOWN;
-            if (arrow && Window::FromHandle(root) == form) form->ChooseFocusedOption();
+            // The key may have closed the form: ask only one that is still there.
+            if (arrow && dynamic_cast<DialogKeys*>(Window::FromHandle(root)) == target) target->ChooseFocusedOption();
             return;
         }
     }

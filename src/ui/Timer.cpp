@@ -2,6 +2,8 @@
 
 #include <map>
 
+#include "ui/StoppedException.h"
+
 namespace ui {
 namespace {
 
@@ -41,18 +43,16 @@ void Timer::Stop() {
     id_ = 0;
 }
 
-void Timer::Fire() {
-    if (OnTimer) OnTimer();
-}
-
 void CALLBACK Timer::TimerProc(HWND, UINT, UINT_PTR id, DWORD) {
     auto& timers = LiveTimers();
     auto it = timers.find(id);
     if (it == timers.end()) return;
+    Timer& timer = *it->second;
+    if (!timer.OnTimer) return;
     try {
-        it->second->Fire();
+        timer.OnTimer();
     } catch (...) {
-        // A handler's failure must not unwind into the system's message dispatch.
+        ReportStoppedException("timer");
     }
 }
 

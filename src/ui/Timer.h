@@ -22,9 +22,6 @@ public:
 
     std::function<void()> OnTimer;
 
-    // What the system timer would do; tests call it to fire a tick.
-    void Fire();
-
 private:
     void Restart();
     void Stop();

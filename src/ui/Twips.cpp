@@ -14,8 +14,6 @@ int ScreenDpi(int axis) {
 
 }  // namespace
 
-int Screen::TwipsPerPixelX() { return kTwipsPerInch / ScreenDpi(LOGPIXELSX); }
-int Screen::TwipsPerPixelY() { return kTwipsPerInch / ScreenDpi(LOGPIXELSY); }
 int Screen::Width() { return PixelsToTwipsX(GetSystemMetrics(SM_CXSCREEN)); }
 int Screen::Height() { return PixelsToTwipsY(GetSystemMetrics(SM_CYSCREEN)); }
 

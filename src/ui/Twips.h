@@ -7,8 +7,6 @@ namespace ui {
 
 class Screen {
 public:
-    static int TwipsPerPixelX();
-    static int TwipsPerPixelY();
     static int Width();   // twips
     static int Height();  // twips
 };

@@ -1,5 +1,7 @@
 #include "ui/Window.h"
 
+#include "ui/StoppedException.h"
+
 namespace ui {
 
 Window::~Window() { Destroy(); }
@@ -69,6 +71,7 @@ LRESULT CALLBACK Window::StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     try {
         return self->HandleMessage(message, wParam, lParam);
     } catch (...) {
+        ReportStoppedException("window procedure");
         return DefWindowProcA(hwnd, message, wParam, lParam);
     }
 }

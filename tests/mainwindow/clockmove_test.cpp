@@ -49,7 +49,7 @@ TEST_F(ClockMoveTest, ResumeAndClockChangesRearmForTheNextMinuteAndNeverLaunchTw
     Jump({1998, 12, 4, 10, 0, 10, 0}, WM_TIMECHANGE, 0);
     EXPECT_EQ(TickInterval(), 50000);
     clock.Set({1998, 12, 4, 10, 1, 0, 0});
-    window->Controls().Timer2.Fire();
+    window->Controls().Timer2.OnTimer();
     EXPECT_EQ(Started(), Lines{"C:\\0.exe"});
 
     // Set forward past noon: a gap like a sleep.

@@ -111,7 +111,7 @@ TEST_F(ResultTest, ClosedWhileAProgramRunsItStaysRunningAndTheNextStartGoesOn) {
     struct Start {
         MainControls controls;
         Scheduler scheduler;
-        TaskList tasks{controls, scheduler};
+        TaskList tasks{TaskListViewOf(controls), scheduler};
         explicit Start(AppContext& context) : scheduler(SchedulerViewOf(controls, tasks), context) {}
     } next(context);
     next.tasks.LoadTaskGrid();

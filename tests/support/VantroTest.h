@@ -91,6 +91,6 @@ protected:
 
     MainControls controls;
     Scheduler scheduler{SchedulerViewOf(controls, tasks), context};
-    TaskList tasks{controls, scheduler};
+    TaskList tasks{TaskListViewOf(controls), scheduler};
     int minimized = 0;
 };
