@@ -6,7 +6,6 @@
 
 #include <functional>
 #include <string>
-#include <tuple>
 
 #include "VantroProcess.h"
 #include "mainwindow/MenuIds.h"
@@ -153,57 +152,6 @@ TEST_F(VantroExeTest, TaskExeStartsVantroAndLaterBringsItBackFromTheTray) {
 
     PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(started.get(), 20000));
-}
-
-namespace {
-
-// The local time some minutes ago, through the calendar.
-DateTime MinutesAgo(int minutes) {
-    SYSTEMTIME st;
-    GetLocalTime(&st);
-    FILETIME ft;
-    SystemTimeToFileTime(&st, &ft);
-    ULARGE_INTEGER t{{ft.dwLowDateTime, ft.dwHighDateTime}};
-    t.QuadPart -= minutes * 60ULL * 10'000'000ULL;
-    ft = {t.LowPart, t.HighPart};
-    FileTimeToSystemTime(&ft, &st);
-    return {st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, 0, 0};
-}
-
-}  // namespace
-
-TEST_F(VantroExeTest, WithRunMissedOnATaskDueSinceTheLastScanRunsAtTheStartAndAnOlderOneDoesNot) {
-    UsedStore();
-    const std::string lateOut = vantro.Folder() + "\\late.txt", earlierOut = vantro.Folder() + "\\earlier.txt";
-    for (auto [name, minutesAgo, out] : {std::tuple{"Backup", 30, lateOut}, std::tuple{"Report", 90, earlierOut}}) {
-        const std::string key = store::TaskKey(name);
-        RegAdd(key, store::kLocation, "REG_SZ", "C:\\windows\\system32\\cmd.exe /c echo ran>" + out);
-        RegAdd(key, store::kDaysOfTheWeek, "REG_SZ", "Sat,Fri,Thu,Wed,Tue,Mon,Sun");
-        RegAdd(key, store::kStartDate, "REG_SZ", datetext::DateMMDDYYYY(MinutesAgo(7 * 24 * 60).date()));
-        RegAdd(key, store::kStartTime, "REG_SZ", datetext::TimeHHMMAmPm(MinutesAgo(minutesAgo)));
-    }
-    RegAdd(store::kProgramKey, store::kRunMissed, "REG_DWORD", "4294967295", "HKCU");
-    RegAdd(store::kProgramKey, store::kLastScan, "REG_SZ", datetext::MinuteText(MinutesAgo(60)), "HKCU");
-    struct UserSettingsGo {
-        ~UserSettingsGo() {
-            DeleteKeyValue(HKEY_CURRENT_USER, store::kProgramKey, store::kRunMissed);
-            DeleteKeyValue(HKEY_CURRENT_USER, store::kProgramKey, store::kLastScan);
-        }
-    } userSettingsGo;
-
-    vantro.Start();
-    HWND main = MainWindow(vantro);
-    ASSERT_NE(nullptr, main);
-    EXPECT_TRUE(WaitUntil([&] { return FileExists(lateOut); }, 15000)) << "the missed task did not run";
-    Sleep(2000);
-    EXPECT_FALSE(FileExists(earlierOut)) << "a task due before the last scan ran";
-    char status[256] = "";
-    SendMessageA(FindWindowExA(main, nullptr, "Edit", nullptr), WM_GETTEXT, sizeof status,
-                 reinterpret_cast<LPARAM>(status));
-    EXPECT_NE(std::string(status).find("Backup"), std::string::npos) << status;
-
-    PostMessageA(main, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(vantro.WaitForExit(20000));
 }
 
 TEST_F(VantroExeTest, EscapeOnTheDeleteQuestionKeepsTheTaskAndYesDeletesIt) {
