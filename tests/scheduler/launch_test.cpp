@@ -41,6 +41,7 @@ TEST_F(LaunchTest, AProgramOnlyTheShellCouldOpenHasRun) {
     scheduler.RunProgramTask(store::Store::Machine, "Missing", "C:\\missing.exe /x", true);
     ASSERT_EQ(launcher.launches.size(), 2u);
     EXPECT_TRUE(launcher.launches[1].shell);
+    EXPECT_EQ(launcher.launches[1].directory, folder.Path()) << "what it opens starts in the program folder";
     EXPECT_EQ(controls.txtStatus.Text(), "Last program to run is Missing on 12/4/98 at 7:05:23 PM");
     EXPECT_FALSE(TaskExists("Missing"));
     RunMessageLoop();
