@@ -122,13 +122,6 @@ std::optional<DateTime> NextMinuteWithRoom() {
     return due;
 }
 
-std::string MessageBoxText(HWND box) {
-    // A message box's text is the static control with id 0xFFFF.
-    char text[1024] = "";
-    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-    return text;
-}
-
 DWORD RunToEnd(const std::string& commandLine, DWORD ms) {
     std::string line = commandLine;
     STARTUPINFOA startup{};

@@ -40,7 +40,6 @@ DateTime LocalNow();
 std::optional<DateTime> NextMinuteWithRoom();
 
 // Text of a message box's message (its static text).
-std::string MessageBoxText(HWND box);
 // Runs a command line to its end (e.g. the Windows reg tool); returns its exit code.
 DWORD RunToEnd(const std::string& commandLine, DWORD ms = 30000);
 // Removes the program's two stores from the real registry of this Wine prefix.

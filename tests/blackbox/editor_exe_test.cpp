@@ -49,17 +49,17 @@ void ClickVisible(HWND dialog, const char* caption) {
     ADD_FAILURE() << "no visible " << caption;
 }
 
-TEST(EditorExe, ATaskMadeThroughNewIsSavedListedAndLaunchedAtItsMinute) {
+// Its launch at the minute is the tick's business, tested in-process and by the
+// black-box minute of the main program's test; here: the real dialog saves what it shows.
+TEST(EditorExe, ATaskMadeThroughNewIsSavedAndListed) {
     ClearStore();
     CreateKey(HKEY_LOCAL_MACHINE, store::kTasksKey);
     WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kDrives, RegValue::Text("C: "), REG_SZ);
     WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kRunning, RegValue::Boolean(false), REG_DWORD);
     WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kShowCloseWindows, RegValue::Text("F"), REG_SZ);
-    std::optional<DateTime> due = NextMinuteWithRoom();
-    if (!due) GTEST_SKIP() << "too close to midnight for a one-minute wait";
+    const DateTime due{1998, 12, 4, 15, 7, 0, 0};
 
     VantroProcess vantro;
-    const std::string made = vantro.Folder() + "\\made.txt";
     vantro.Start();
     HWND main = vantro.WaitForWindow("VantroMain", kTitle, 20000);
     ASSERT_NE(nullptr, main);
@@ -71,7 +71,7 @@ TEST(EditorExe, ATaskMadeThroughNewIsSavedListedAndLaunchedAtItsMinute) {
     ASSERT_EQ(1u, combos.size());
     SendMessageA(combos[0], WM_SETTEXT, 0, reinterpret_cast<LPARAM>(" Made "));
     HWND location = FindWindowExA(GetParent(combos[0]), nullptr, "Edit", nullptr);
-    std::string command = "C:\\windows\\system32\\cmd.exe /c echo made>" + made;
+    std::string command = "C:\\windows\\system32\\cmd.exe /c echo made";
     SendMessageA(location, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(command.c_str()));
 
     std::vector<HWND> sets = ControlsOf(editor, "Button", "Set");
@@ -84,8 +84,8 @@ TEST(EditorExe, ATaskMadeThroughNewIsSavedListedAndLaunchedAtItsMinute) {
         if (GetWindowLongA(picker, GWL_STYLE) & DTS_TIMEFORMAT) timePicker = picker;
     SYSTEMTIME at{};
     GetLocalTime(&at);
-    at.wHour = static_cast<WORD>(due->hour);
-    at.wMinute = static_cast<WORD>(due->minute);
+    at.wHour = static_cast<WORD>(due.hour);
+    at.wMinute = static_cast<WORD>(due.minute);
     at.wSecond = 0;
     ASSERT_TRUE(vantro.SetPicker(timePicker, at));
     ClickVisible(editor, "OK");  // the panel's
@@ -97,18 +97,10 @@ TEST(EditorExe, ATaskMadeThroughNewIsSavedListedAndLaunchedAtItsMinute) {
     auto stored = [&](const char* value) { return ReadKeyValue(HKEY_LOCAL_MACHINE, key, value).AsText(); };
     EXPECT_EQ(command, stored(store::kLocation));
     EXPECT_EQ("Sat,Fri,Thu,Wed,Tue,Mon,Sun", stored(store::kDaysOfTheWeek));
-    EXPECT_EQ(datetext::TimeHHMMAmPm(*due), stored(store::kStartTime));
+    EXPECT_EQ(datetext::TimeHHMMAmPm(due), stored(store::kStartTime));
     HWND list = FindWindowExA(main, nullptr, WC_LISTVIEWA, nullptr);
     EXPECT_EQ(1, SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)) << "the new task is listed";
 
-    for (DWORD until = GetTickCount() + 100000; !FileExists(made) && static_cast<LONG>(until - GetTickCount()) > 0;)
-        Sleep(500);
-    Sleep(1500);  // the stamp follows the start
-    ASSERT_TRUE(FileExists(made)) << "not launched";
-    std::string minute = datetext::LongTime(*due);
-    minute.resize(minute.rfind(':'));  // 8:41
-    EXPECT_EQ(0u, stored(store::kLastRan).find("On " + datetext::ShortDate(due->date()) + " at " + minute + ":"))
-        << "launched at another minute";
     PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(vantro.WaitForExit(20000));
     ClearStore();

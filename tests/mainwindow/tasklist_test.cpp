@@ -4,18 +4,6 @@ namespace {
 
 using TaskListTest = SchedulerTest;
 
-TEST_F(TaskListTest, EmptyStoreLeavesNoTaskRowAndNoRebuildStartsAnEmptyOrHaltedTick) {
-    tasks.LoadTaskGrid();
-    ASSERT_EQ(controls.grdProgram.Rows(), 1);
-    EXPECT_EQ(PauseOffered(), "Pause");
-    EXPECT_FALSE(controls.Timer2.Enabled());
-
-    AddTask({.name = "Backup", .location = "C:\\backup.exe"});
-    controls.mnuPVantro.SetChecked(true);
-    tasks.LoadTaskGrid();
-    EXPECT_FALSE(controls.Timer2.Enabled()) << "a halted scheduler stays halted";
-}
-
 TEST_F(TaskListTest, RowsShowTheStoredRecordsAndEmptyCellsForMissingValues) {
     // Tasks of the user's own store, whose pause cell shows nothing but the pause.
     const store::Store user = store::Store::User;

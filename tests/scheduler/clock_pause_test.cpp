@@ -38,6 +38,8 @@ TEST_F(ClockTest, HaltKeepsTheClockAndResumeTicksAtTheNextMinuteOrAtOnceInItsFir
     scheduler.Timer1_Timer();
     EXPECT_EQ(controls.txtTime.Text(), "Dec 04 - 10:16 AM");
     EXPECT_EQ(controls.Timer1.Interval(), 59750) << "the clock re-arms for the next minute's start";
+    tasks.LoadTaskGrid();
+    EXPECT_FALSE(controls.Timer2.Enabled()) << "a rebuild leaves a halted scheduler halted";
 
     clock.Set({1998, 12, 4, 10, 15, 40, 0});
     scheduler.mnuPVantro_Click();

@@ -115,23 +115,6 @@ TEST_F(TickTest, StatusLineKeepsOnlyAProgramLaunch) {
     }
 }
 
-TEST_F(TickTest, LocationWithoutDriveShowsTheErrorBoxEveryDayAfterTheTick) {
-    AddTask({.name = "Notes", .location = "notes.txt", .days = "Mon", .runOnce = true});
-    tasks.LoadTaskGrid();
-    TickAt(kFriday);
-    TickAt({1998, 12, 5, 19, 5, 0, 0});
-    EXPECT_TRUE(prompts.asked.empty()) << "no box inside a tick";
-    RunMessageLoop();
-    ASSERT_EQ(prompts.MessageBoxes().size(), 2u);
-    PromptRecord box = prompts.MessageBoxes()[0];
-    EXPECT_EQ(box.text, "Error trying to launch Notes on 12/04/1998 at 07:05 PM");
-    EXPECT_EQ(box.title, "Vantro");
-    EXPECT_EQ(box.style, static_cast<UINT>(MB_OK));
-    EXPECT_TRUE(Started().empty());
-    EXPECT_TRUE(TaskExists("Notes"));
-    EXPECT_TRUE(ReadTaskValue("Notes", store::kLastRan).IsEmpty());
-}
-
 TEST_F(TickTest, ABoxLeftOpenAcrossThreeMinutesHoldsUpNoLaunchAndTheRestFollowInOrder) {
     launcher.shellResult = SE_ERR_FNF;
     const DWORD errors[] = {ERROR_FILE_NOT_FOUND, ERROR_PATH_NOT_FOUND, ERROR_ACCESS_DENIED, ERROR_BAD_EXE_FORMAT};
