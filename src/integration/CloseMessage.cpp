@@ -27,7 +27,7 @@ const std::vector<ui::ControlSpec> kControls = {
 class frmCloseMessage final : public ui::Form {
 public:
     frmCloseMessage(AppContext& context, HWND mainWindow, const ui::MenuItem& mnuRunOnStart)
-        : Form({"VantroCloseMessage", "", 4920, 2880, WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME},
+        : Form({"VantroCloseMessage", "", 4920, 2880, ui::kDialogStyle, ui::kDialogExStyle},
                kControls),
           ctx_(context),
           mainWindow_(mainWindow),

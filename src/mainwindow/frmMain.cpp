@@ -10,7 +10,6 @@
 #include "integration/CloseMessage.h"
 #include "integration/RunEntry.h"
 #include "mainwindow/DriveProbe.h"
-#include "mainwindow/MenuIds.h"
 #include "app/ProgramName.h"
 #include "remote/OLEConnection.h"
 #include "remote/RemoteLink.h"
@@ -98,72 +97,95 @@ void frmMain::FollowListSelection() {
 }
 
 void frmMain::BindMenuCommands() {
-    OnMenu("mnuNew", [this] { editor_.mnuNew_Click(); });
-    OnMenu("mnuEdit", [this] { editor_.mnuEdit_Click(); });
-    OnMenu("mnuDelete", [this] { editor_.mnuDelete_Click(); });
-    OnMenu("mnuRun", [this] { scheduler_.mnuRun_Click(); });
-    OnMenu("mnuPause", [this] { scheduler_.mnuPause_Click(); });
-    OnMenu("mnuUnPause", [this] { scheduler_.mnuUnPause_Click(); });
-    OnMenu("mnuPVantro", [this] { scheduler_.mnuPVantro_Click(); });
-    OnMenu("mnuExit", [this] { mnuExit_Click(); });
-    OnMenu("mnuClose", [this] { mnuClose_Click(); });
-    OnMenu("mnuRestore", [this] { mnuRestore_Click(); });
-    OnMenu("mnuHelpHelp", [this] { mnuHelpHelp_Click(); });
-    OnMenu("mnuHellp", [this] { mnuHelpHelp_Click(); });
-    OnMenu("mnuAbout", [this] { mnuAbout_Click(); });
-    OnMenu("mnuHistory", [this] { mnuHistory_Click(); });
-    OnMenu("mnuRunOnStart", [this] { mnuRunOnStart_Click(c_.mnuRunOnStart, ctx_, hwnd()); });
-    OnMenu("mnuRemoteConnection", [this] { ShowRemoteSettings(ctx_, remote_, hwnd()); });
-    OnMenu("mnuRunMissed", [this] { mnuRunMissed_Click(); });
+    c_.menu.On("mnuNew", [this] { editor_.mnuNew_Click(); });
+    c_.menu.On("mnuEdit", [this] { editor_.mnuEdit_Click(); });
+    c_.menu.On("mnuDelete", [this] { editor_.mnuDelete_Click(); });
+    c_.menu.On("mnuRun", [this] { scheduler_.mnuRun_Click(); });
+    c_.menu.On("mnuPause", [this] { scheduler_.mnuPause_Click(); });
+    c_.menu.On("mnuUnPause", [this] { scheduler_.mnuUnPause_Click(); });
+    c_.menu.On("mnuPVantro", [this] { scheduler_.mnuPVantro_Click(); });
+    c_.menu.On("mnuExit", [this] { mnuExit_Click(); });
+    c_.menu.On("mnuClose", [this] { mnuClose_Click(); });
+    c_.menu.On("mnuRestore", [this] { mnuRestore_Click(); });
+    c_.menu.On("mnuHelpHelp", [this] { mnuHelpHelp_Click(); });
+    c_.menu.On("mnuHellp", [this] { mnuHelpHelp_Click(); });
+    c_.menu.On("mnuAbout", [this] { mnuAbout_Click(); });
+    c_.menu.On("mnuHistory", [this] { mnuHistory_Click(); });
+    c_.menu.On("mnuRunOnStart", [this] { mnuRunOnStart_Click(c_.mnuRunOnStart, ctx_, hwnd()); });
+    c_.menu.On("mnuRemoteConnection", [this] { ShowRemoteSettings(ctx_, remote_, hwnd()); });
+    c_.menu.On("mnuRunMissed", [this] { mnuRunMissed_Click(); });
 }
 
 bool frmMain::Load() { return Create() && !ended_; }
 
 void frmMain::Form_Load() {
+    StartTimers();
+    SetSize(kWidthTwips, kHeightTwips);
+    // Command lines with a bare file name find it in the program folder.
+    SetCurrentDirectoryA(ctx_.app.Path().c_str());
+    if (!SecondCopyGoesOn()) {
+        EndProgram();
+        return;
+    }
+    OpenStores();
+    // The schedule runs from here on: every box below is shown with the grid loaded and
+    // both timers armed, so none of them holds a launch up.
+    StartSchedule();
+    CheckStoreAccess();
+    CheckLastEnd();
+    ShowInTray();
+    InstallLauncher(ctx_.app);
+    CheckDriveList();
+    AttachRemote();
+}
+
+// Both timers run from the moment the window exists, as designed.
+void frmMain::StartTimers() {
     c_.window = hwnd();
-    // Both timers run from the moment the window exists, as designed.
     c_.Timer1.SetInterval(1000);
     c_.Timer1.SetEnabled(true);
     c_.Timer2.SetInterval(1000);
     c_.Timer2.SetEnabled(true);
+}
 
-    SetSize(kWidthTwips, kHeightTwips);
-    // Command lines with a bare file name find it in the program folder.
-    SetCurrentDirectoryA(ctx_.app.Path().c_str());
+// False when another copy runs and the user cancels at the prompt.
+bool frmMain::SecondCopyGoesOn() {
+    if (!ctx_.app.PrevInstance()) return true;
+    int answer =
+        ctx_.prompts.MessageBox(hwnd(), kAlreadyRunning, ProgramTitle(), MB_RETRYCANCEL | MB_ICONINFORMATION);
+    return answer != IDCANCEL;
+}
 
-    if (ctx_.app.PrevInstance()) {
-        int answer = ctx_.prompts.MessageBox(hwnd(), kAlreadyRunning, ProgramTitle(),
-                                             MB_RETRYCANCEL | MB_ICONINFORMATION);
-        if (answer == IDCANCEL) {
-            EndProgram();
-            return;
-        }
-    }
-
-    // An administrator's first start makes the machine store; everyone has their own.
+// An administrator's first start makes the machine store; everyone has their own.
+void frmMain::OpenStores() {
     CreateKey(HKEY_LOCAL_MACHINE, store::kTasksKey);
     CreateKey(HKEY_CURRENT_USER, store::kTasksKey);
     store::WriteSetting(store::kPath, RegValue::Text(ctx_.app.Path()), REG_SZ);
-    // The schedule runs from here on: every box below is shown with the grid loaded and
-    // both timers armed, so none of them holds a launch up.
+}
+
+void frmMain::StartSchedule() {
     tasks_.LoadTaskGrid();
     c_.mnuRunMissed.SetChecked(store::ReadRunMissed());
     scheduler_.CatchUp();
-    CheckStoreAccess();
+}
 
+// A program that did not end in order last time offers the crash display.
+void frmMain::CheckLastEnd() {
     if (store::ReadRunningFlag()) {
         ShowFixRegistry(hwnd());
     } else {
         store::WriteRunningFlag(true);
     }
+}
 
+void frmMain::ShowInTray() {
     AddTrayIcon(hwnd(), icon_.get(), Caption());
     c_.mnuSystemTray.SetVisible(false);
     ReflectRunEntry(c_.mnuRunOnStart, ctx_.app);
     SetCaption(ProgramTitle());
-    InstallLauncher(ctx_.app);
-    CheckDriveList();
+}
 
+void frmMain::AttachRemote() {
     UseRASEngine(ctx_, remote_);
     OLEConnection(ctx_, remote_, hwnd());
 }
@@ -197,10 +219,8 @@ void frmMain::Form_Resize() {
         return;
     }
     // The grid takes what the window gives; the clock keeps to the right-hand corner.
-    RECT client{};
-    GetClientRect(hwnd(), &client);
-    int width = ui::PixelsToTwipsX(client.right, Dpi());
-    int height = ui::PixelsToTwipsY(client.bottom, Dpi());
+    ui::TwipsRect client = ClientTwips();
+    int width = client.width, height = client.height;
     int boxTop = std::max(0, height - kLineHeightTwips);
     grid_.Control().Move({0, 0, width, boxTop});
     c_.txtStatus.Move({0, boxTop, std::max(0, width - kClockWidthTwips - kGapTwips), kLineHeightTwips});

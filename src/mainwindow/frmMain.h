@@ -60,9 +60,19 @@ protected:
 
 private:
     void BindMenuCommands();
+
+    // The load step's parts, in their order.
+    void StartTimers();
+    bool SecondCopyGoesOn();
+    void OpenStores();
+    void StartSchedule();
     void CheckStoreAccess();
-    void FollowListSelection();
+    void CheckLastEnd();
+    void ShowInTray();
     void CheckDriveList();
+    void AttachRemote();
+
+    void FollowListSelection();
     // Windows ending the session gets no notice: a dialog would hold the log-off up.
     void OrderlyExit(bool showNotice = true);
     void EndProgram();

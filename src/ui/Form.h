@@ -1,6 +1,6 @@
 #pragma once
-// A top-level window whose controls come from a table in twips and whose menu
-// commands are dispatched through a table of handlers, one line each.
+// A top-level window whose controls come from a table in twips; the commands of its
+// menu bar run the handlers bound to the menu's items.
 //
 // The table row is a control's declaration. Rows that code never touches (labels,
 // frames, pictures) are created and owned by the form; code binds the controls it
@@ -36,6 +36,10 @@ enum class UnloadMode {
     AppWindows,   // Windows is ending the session
 };
 
+// A fixed-size dialog: a caption with a close box in a dialog frame.
+inline constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+inline constexpr DWORD kDialogExStyle = WS_EX_DLGMODALFRAME;
+
 class Form : public Window {
 public:
     struct Options {
@@ -66,6 +70,8 @@ public:
     TwipsRect Bounds() const;
     void SetBounds(const TwipsRect& r);
     void SetSize(int widthTwips, int heightTwips);
+    // The client area in twips at the window's DPI, from 0, 0.
+    TwipsRect ClientTwips() const;
     // Centres the window on the work area of the monitor that `reference` is on (the
     // primary monitor when it is null).
     void CentreOnMonitorOf(HWND reference);
@@ -87,7 +93,6 @@ public:
 
     // The button Enter presses; the editor moves it between panels.
     void SetDefaultButton(Button& button);
-    Button* DefaultButton() const { return defaultButton_; }
 
     // The DPI of the monitor the window is on; twips of this form convert through it.
     int Dpi() const { return dpi_; }
@@ -106,7 +111,6 @@ public:
     void Bind(const std::string& name, Control& control);
 
 protected:
-    void OnMenu(const std::string& itemName, std::function<void()> handler);
     Options& FormOptions() { return options_; }
 
     // Events. QueryUnload returns true to cancel the unload.
@@ -118,7 +122,6 @@ protected:
     virtual void Form_DpiChanged() {}
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    Menu* FormMenu() const { return menu_; }
 
 private:
     struct Entry {
@@ -145,7 +148,6 @@ private:
     std::vector<std::unique_ptr<Control>> owned_;  // rows no code binds
     std::vector<Entry> entries_;                   // every created control, in creation order
     std::map<UINT, Control*> byId_;
-    std::map<UINT, std::function<void()>> menuHandlers_;
     std::map<COLORREF, UniqueGdiObject> brushes_;
     UniqueGdiObject font_;
     Button* defaultButton_ = nullptr;

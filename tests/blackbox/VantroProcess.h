@@ -45,3 +45,5 @@ std::string MessageBoxText(HWND box);
 DWORD RunToEnd(const std::string& commandLine, DWORD ms = 30000);
 // Removes the program's two stores from the real registry of this Wine prefix.
 void ClearStore();
+// The command id that the main window's menu item of this name sends.
+UINT MainMenuCommand(const char* name);
