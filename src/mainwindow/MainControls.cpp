@@ -31,8 +31,10 @@ const std::vector<ui::MenuSpec>& MainMenuTable() {
     return table;
 }
 
-MainControls::MainControls()
-    : Timer1(1000, false),
+MainControls::MainControls(ui::Form* window)
+    : txtTime(window, "txtTime"),
+      txtStatus(window, "txtStatus"),
+      Timer1(1000, false),
       Timer2(1000, false),
       menu(MainMenuTable()),
       mnuEdit(menu.Item("mnuEdit")),

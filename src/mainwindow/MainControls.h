@@ -8,6 +8,7 @@
 
 #include "scheduler/GridModel.h"
 #include "ui/Controls.h"
+#include "ui/Form.h"
 #include "ui/Menu.h"
 #include "ui/Timer.h"
 
@@ -15,11 +16,12 @@
 const std::vector<ui::MenuSpec>& MainMenuTable();
 
 struct MainControls {
-    MainControls();
+    // Bound to the rows of `window`'s table when given.
+    explicit MainControls(ui::Form* window = nullptr);
 
     GridModel grdProgram;
-    ui::TextBox txtTime;
-    ui::TextBox txtStatus;
+    ui::Bound<ui::TextBox> txtTime;
+    ui::Bound<ui::TextBox> txtStatus;
     ui::Timer Timer1;  // clock and refresh tick
     ui::Timer Timer2;  // scheduler tick
     ui::Menu menu;

@@ -54,17 +54,15 @@ frmMain::frmMain(AppContext& context)
             nullptr, false},
            kControls, &c_.menu),
       ctx_(context),
+      c_(this),
       scheduler_(SchedulerViewOf(c_, tasks_), context),
       tasks_(c_, scheduler_),
-      grid_(c_.grdProgram),
+      grid_(c_.grdProgram, *this),
       editor_({c_.grdProgram, utilities_, driveList_, c_.window, [this] { tasks_.LoadTaskGrid(); },
                [this](store::Store store, const std::string& name) { tasks_.DeleteTask(store, name); }},
               context),
       popup_(context, {[this] { return Minimized(); }, [this] { mnuRestore_Click(); }, [this] { Minimize(); },
                        [this] { OrderlyExit(); }}) {
-    Bind("grdProgram", grid_.Control());
-    Bind("txtStatus", c_.txtStatus);
-    Bind("txtTime", c_.txtTime);
     c_.Timer1.OnTimer = [this] { scheduler_.Timer1_Timer(); };
     c_.Timer2.OnTimer = [this] { scheduler_.Timer2_Timer(); };
     c_.MinimizeWindow = [this] { Minimize(); };

@@ -166,6 +166,12 @@ public:
     Bound(Form& form, const char* name, Args&&... args) : C(std::forward<Args>(args)...) {
         form.Bind(name, *this);
     }
+    // For a control that works without any window too (the main window's boxes, which
+    // the scheduler's tests use alone): bound only when there is a form.
+    template <class... Args>
+    Bound(Form* form, const char* name, Args&&... args) : C(std::forward<Args>(args)...) {
+        if (form) form->Bind(name, *this);
+    }
 };
 
 }  // namespace ui
