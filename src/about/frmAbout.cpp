@@ -42,8 +42,7 @@ frmAbout::frmAbout(AppContext& context)
     : Form({"VantroAbout", "About MyApp", 6300, 4560, ui::kDialogStyle, ui::kDialogExStyle},
            kControls),
       ctx_(context) {
-    icon_.reset(LoadAppIcon(ctx_.app.Instance(), 32));
-    picIcon.SetIcon(icon_.get());
+    picIcon.SetIcon(KeepIcon(LoadAppIcon(ctx_.app.Instance(), 32)));
     cmdOK.Click = [this] { cmdOK_Click(); };
     cmdSysInfo.Click = [this] { cmdSysInfo_Click(); };
     btnTip.Click = [this] { btnTip_Click(); };

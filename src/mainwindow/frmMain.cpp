@@ -78,8 +78,8 @@ frmMain::frmMain(AppContext& context)
     };
     grid_.Control().EnterPressed = [this] { editor_.mnuEdit_Click(); };
     grid_.Control().DeletePressed = [this] { editor_.mnuDelete_Click(); };
-    icon_.reset(LoadAppIcon(ctx_.app.Instance(), 32));
-    FormOptions().icon = icon_.get();
+    icon_ = KeepIcon(LoadAppIcon(ctx_.app.Instance(), 32));
+    FormOptions().icon = icon_;
     BindMenuCommands();
     tray_.Restore = [this] { mnuRestore_Click(); };
     tray_.OpenPopup = [this] { popup_.Open(hwnd()); };
@@ -177,7 +177,7 @@ void frmMain::CheckLastEnd() {
 }
 
 void frmMain::ShowInTray() {
-    AddTrayIcon(hwnd(), icon_.get(), Caption());
+    AddTrayIcon(hwnd(), icon_, Caption());
     c_.mnuSystemTray.SetVisible(false);
     ReflectRunEntry(c_.mnuRunOnStart, ctx_.app);
     SetCaption(ProgramTitle());
@@ -229,7 +229,7 @@ void frmMain::Form_Resize() {
 }
 
 void frmMain::HideToTray() {
-    AddTrayIcon(hwnd(), icon_.get(), Caption());
+    AddTrayIcon(hwnd(), icon_, Caption());
     Hide();
 }
 
@@ -314,7 +314,7 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     if (message == TaskbarCreatedMessage() && message != 0) {
-        AddTrayIcon(hwnd(), icon_.get(), Caption());
+        AddTrayIcon(hwnd(), icon_, Caption());
         return 0;
     }
     return Form::HandleMessage(message, wParam, lParam);

@@ -86,7 +86,7 @@ private:
     GridView grid_;
     UtilityPaths utilities_;  // the disk utilities the editor found
     TaskCommands editor_;
-    UniqueHIcon icon_;
+    HICON icon_ = nullptr;  // kept by the form
     std::string driveList_;
     RemoteObjects remote_;
     bool ended_ = false;

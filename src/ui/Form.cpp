@@ -38,6 +38,11 @@ Form::~Form() {
     Destroy();
 }
 
+HICON Form::KeepIcon(HICON icon) {
+    icons_.emplace_back(icon);
+    return icon;
+}
+
 void Form::Bind(const std::string& name, Control& control) {
     if (!bound_.emplace(name, &control).second) Fail(options_.className, "\"" + name + "\" is bound twice");
 }

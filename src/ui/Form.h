@@ -15,7 +15,6 @@
 // window. Bound controls keep their state when the window goes.
 #include <windows.h>
 
-#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -112,6 +111,8 @@ public:
 
 protected:
     Options& FormOptions() { return options_; }
+    // The form keeps the icon (for its window or its pictures) until it goes itself.
+    HICON KeepIcon(HICON icon);
 
     // Events. QueryUnload returns true to cancel the unload.
     virtual void Form_Load() {}
@@ -150,6 +151,7 @@ private:
     std::map<UINT, Control*> byId_;
     std::map<COLORREF, UniqueGdiObject> brushes_;
     UniqueGdiObject font_;
+    std::vector<UniqueHIcon> icons_;
     Button* defaultButton_ = nullptr;
     Button* cancelButton_ = nullptr;
     HWND savedFocus_ = nullptr;
