@@ -39,11 +39,10 @@ constexpr const char* kTip =
 }  // namespace
 
 frmAbout::frmAbout(AppContext& context)
-    : Form({"VantroAbout", "About MyApp", 6300, 4560, WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME},
+    : Form({"VantroAbout", "About MyApp", 6300, 4560, ui::kDialogStyle, ui::kDialogExStyle},
            kControls),
       ctx_(context) {
-    icon_.reset(LoadAppIcon(ctx_.app.Instance(), 32));
-    picIcon.SetIcon(icon_.get());
+    picIcon.SetIcon(KeepIcon(LoadAppIcon(ctx_.app.Instance(), 32)));
     cmdOK.Click = [this] { cmdOK_Click(); };
     cmdSysInfo.Click = [this] { cmdSysInfo_Click(); };
     btnTip.Click = [this] { btnTip_Click(); };

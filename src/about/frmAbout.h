@@ -2,7 +2,6 @@
 // The about box: title, version, what the program is for, and the ways to the web
 // page, the support mail, the system information tool and the beta testers.
 #include "platform/AppContext.h"
-#include "platform/UniqueHandle.h"
 #include "ui/Form.h"
 
 class frmAbout final : public ui::Form {
@@ -21,7 +20,6 @@ protected:
 
 private:
     AppContext& ctx_;
-    UniqueHIcon icon_;
     ui::Bound<ui::Picture> picIcon{*this, "picIcon"};
     ui::Bound<ui::Label> lblTitle{*this, "lblTitle"};
     ui::Bound<ui::Label> lblVersion{*this, "lblVersion"};

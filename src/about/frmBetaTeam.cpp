@@ -32,8 +32,8 @@ std::vector<ui::ControlSpec> Table() {
 }  // namespace
 
 frmBetaTeam::frmBetaTeam()
-    : Form({"VantroBetaTeam", "Top 10 of our Beta Team", 5550, 4470, WS_POPUP | WS_CAPTION | WS_SYSMENU,
-            WS_EX_DLGMODALFRAME},
+    : Form({"VantroBetaTeam", "Top 10 of our Beta Team", 5550, 4470, ui::kDialogStyle,
+            ui::kDialogExStyle},
            Table()) {
     Command1.Click = [this] { Command1_Click(); };
 }

@@ -1,33 +1,14 @@
 #include "editor/TaskCommands.h"
 
-#include <string_view>
-
-#include "editor/DayList.h"
 #include "editor/frmNew.h"
-#include "platform/DateTimeText.h"
 #include "platform/ProgramName.h"
 #include "scheduler/MachineTaskGuard.h"
-#include "platform/Trim.h"
 #include "scheduler/SchedulerView.h"
-#include "store/StoreLayout.h"
 #include "store/TaskRecord.h"
 
 namespace {
 
 constexpr const char* kRemoveQuestion = "Remove this program for Vantro?";
-
-// A stored date and time put into the pickers; what cannot be read gives way to now.
-DateTime PickerDate(const std::string& stored, const DateTime& now) {
-    std::optional<Date> date = datetext::ParseDate(stored);
-    if (!date) return now;
-    return {date->year, date->month, date->day, now.hour, now.minute, now.second};
-}
-
-DateTime PickerTime(const std::string& stored, const DateTime& now) {
-    std::optional<DateTime> time = datetext::ParseTime(stored);
-    if (!time) return now;
-    return {now.year, now.month, now.day, time->hour, time->minute, 0};
-}
 
 }  // namespace
 
@@ -55,9 +36,7 @@ void TaskCommands::mnuNew_Click() {
     if (EditorAlreadyOpen()) return;
     frmNew form({ctx_, host_.utilities, host_.driveList, strMessageName_, fileExists, store::WritableStore()});
     form.Create(host_.window);
-    DateTime now = ctx_.clock.Now();
-    form.txtDate.SetValue(now);
-    form.txtTime.SetValue(now);
+    form.ShowNewTask(ctx_.clock.Now());
     ShowEditor(form);
 }
 
@@ -67,30 +46,11 @@ void TaskCommands::mnuEdit_Click() {
     const store::Store store = task_grid::StoreAt(host_.grid, host_.grid.Row());
     if (RefuseMachineTaskChange(ctx_, host_.window, store, name)) return;
     store::TaskRecord task = store::ReadTask(store, name);
-    // The type and the text come from one value, trimmed as the task list reads it.
-    const std::string location = Trimmed(task.location);
-    bool message = location.starts_with(store::kMessagePrefix);
-    if (message) strMessageName_ = name;
+    if (frmNew::IsMessageTask(task)) strMessageName_ = name;
 
     frmNew form({ctx_, host_.utilities, host_.driveList, strMessageName_, fileExists, store, name});
     form.Create(host_.window);
-    if (message) {
-        form.optSM.SetValue(true);
-        form.txtMessage.SetText(location.substr(std::string_view(store::kMessagePrefix).size()));
-    } else {
-        form.optSP.SetValue(true);
-        form.txtLocation.SetText(task.location);
-        form.txtProgramName.SetText(name);
-    }
-    DateTime now = ctx_.clock.Now();
-    form.txtStartDate.SetText(task.startDate);
-    form.txtDate.SetValue(PickerDate(task.startDate, now));
-    form.txtStartTime.SetText(task.startTime);
-    form.txtTime.SetValue(PickerTime(task.startTime, now));
-    form.chkRunOnlyOnce[task.runOnce ? 0 : 1].SetValue(true);
-    WeekdayChoice days = DaysInList(task.days);
-    for (size_t day = 0; day < days.size(); ++day)
-        if (days[day]) form.chkWeekDay[day].SetValue(1);
+    form.ShowTask(task, ctx_.clock.Now());
     ShowEditor(form);
 }
 

@@ -3,10 +3,14 @@
 #include <commctrl.h>
 
 #include <cstdio>
+#include <string_view>
 
+#include "editor/DayList.h"
 #include "editor/TaskSave.h"
+#include "platform/DateTimeText.h"
 #include "platform/ProgramName.h"
 #include "platform/Trim.h"
+#include "store/StoreLayout.h"
 
 namespace {
 
@@ -74,10 +78,53 @@ std::string ClockLine(const DateTime& now) {
     return std::string(date) + "  " + time;
 }
 
+// A stored date and time put into the pickers; what cannot be read gives way to now.
+DateTime PickerDate(const std::string& stored, const DateTime& now) {
+    std::optional<Date> date = datetext::ParseDate(stored);
+    if (!date) return now;
+    return {date->year, date->month, date->day, now.hour, now.minute, now.second};
+}
+
+DateTime PickerTime(const std::string& stored, const DateTime& now) {
+    std::optional<DateTime> time = datetext::ParseTime(stored);
+    if (!time) return now;
+    return {now.year, now.month, now.day, time->hour, time->minute, 0};
+}
+
 }  // namespace
 
+// The type and the text come from one value, trimmed as the task list reads it.
+bool frmNew::IsMessageTask(const store::TaskRecord& task) {
+    return Trimmed(task.location).starts_with(store::kMessagePrefix);
+}
+
+void frmNew::ShowNewTask(const DateTime& now) {
+    txtStartDate.SetText(datetext::DateMMDDYYYY(now.date()));
+    txtDate.SetValue(now);
+    txtTime.SetValue(now);
+}
+
+void frmNew::ShowTask(const store::TaskRecord& task, const DateTime& now) {
+    if (IsMessageTask(task)) {
+        optSM.SetValue(true);
+        txtMessage.SetText(Trimmed(task.location).substr(std::string_view(store::kMessagePrefix).size()));
+    } else {
+        optSP.SetValue(true);
+        txtLocation.SetText(task.location);
+        txtProgramName.SetText(task.name);
+    }
+    txtStartDate.SetText(task.startDate);
+    txtDate.SetValue(PickerDate(task.startDate, now));
+    txtStartTime.SetText(task.startTime);
+    txtTime.SetValue(PickerTime(task.startTime, now));
+    chkRunOnlyOnce[task.runOnce ? 0 : 1].SetValue(true);
+    WeekdayChoice days = DaysInList(task.days);
+    for (size_t day = 0; day < days.size(); ++day)
+        if (days[day]) chkWeekDay[day].SetValue(1);
+}
+
 frmNew::frmNew(EditorSetting setting)
-    : Form({kClassName, "", kWidthTwips, kHeightTwips, WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME,
+    : Form({kClassName, "", kWidthTwips, kHeightTwips, ui::kDialogStyle, ui::kDialogExStyle,
             nullptr, true, true},
            kControls),
       s_(std::move(setting)) {

@@ -7,7 +7,9 @@
 #include "editor/FileChooser.h"
 #include "platform/AppContext.h"
 #include "platform/UniqueHandle.h"
+#include "platform/DateTime.h"
 #include "store/Stores.h"
+#include "store/TaskRecord.h"
 #include "ui/Form.h"
 #include "ui/Timer.h"
 
@@ -26,6 +28,12 @@ class frmNew final : public ui::Form {
 public:
     static constexpr const char* kClassName = "VantroTaskEditor";
     explicit frmNew(EditorSetting setting);
+
+    // Fills the form, once created: New starts today, now; Edit shows the stored task
+    // (its record's name is the task's exact key name).
+    void ShowNewTask(const DateTime& now);
+    void ShowTask(const store::TaskRecord& task, const DateTime& now);
+    static bool IsMessageTask(const store::TaskRecord& task);
 
     // True while the scheduling panel (dates, time, days) is up.
     bool SchedulingPanelOpen() const { return frameScheduled.Visible(); }

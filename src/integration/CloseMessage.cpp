@@ -26,13 +26,12 @@ const std::vector<ui::ControlSpec> kControls = {
 class frmCloseMessage final : public ui::Form {
 public:
     frmCloseMessage(AppContext& context, HWND mainWindow, const ui::MenuItem& mnuRunOnStart)
-        : Form({"VantroCloseMessage", "", 4920, 2880, WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME},
+        : Form({"VantroCloseMessage", "", 4920, 2880, ui::kDialogStyle, ui::kDialogExStyle},
                kControls),
           ctx_(context),
           mainWindow_(mainWindow),
           mnuRunOnStart_(mnuRunOnStart) {
-        icon_.reset(LoadAppIcon(ctx_.app.Instance(), 32));
-        Picture1.SetIcon(icon_.get());
+        Picture1.SetIcon(KeepIcon(LoadAppIcon(ctx_.app.Instance(), 32)));
         // Both boxes are ticked until the load step says otherwise.
         chkShowAgain.SetValue(1);
         chkStartWithWindows.SetValue(1);
@@ -81,7 +80,6 @@ private:
     AppContext& ctx_;
     HWND mainWindow_;
     const ui::MenuItem& mnuRunOnStart_;
-    UniqueHIcon icon_;
     ui::Bound<ui::Picture> Picture1{*this, "Picture1"};
     ui::Bound<ui::CheckBox> chkShowAgain{*this, "chkShowAgain"};
     ui::Bound<ui::CheckBox> chkStartWithWindows{*this, "chkStartWithWindows"};

@@ -18,7 +18,7 @@ const std::vector<ui::ControlSpec> kControls = {
 class FixRegistry final : public ui::Form {
 public:
     FixRegistry()
-        : Form({"VantroFixRegistry", "Vantro", 4800, 1900, WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME},
+        : Form({"VantroFixRegistry", "Vantro", 4800, 1900, ui::kDialogStyle, ui::kDialogExStyle},
                kControls) {
         Timer1.OnTimer = [this] { Timer1_Timer(); };
     }

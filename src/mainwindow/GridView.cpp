@@ -11,7 +11,7 @@ constexpr COLORREF kFailedColor = RGB(0xC0, 0, 0);
 
 }  // namespace
 
-GridView::GridView(GridModel& model) : model_(model) {
+GridView::GridView(GridModel& model, ui::Form& form) : model_(model), list_(form, "grdProgram") {
     model_.Rebuilt = [this] { Refresh(); };
     model_.CellChanged = [this](int row, int col) {
         if (!list_.hwnd() || row < 1) return;

@@ -5,10 +5,12 @@
 
 #include "scheduler/GridModel.h"
 #include "ui/Controls.h"
+#include "ui/Form.h"
 
 class GridView {
 public:
-    explicit GridView(GridModel& model);
+    // The list view is the form's row "grdProgram".
+    GridView(GridModel& model, ui::Form& form);
 
     ui::ListView& Control() { return list_; }
     // Copies the whole model into the list view.
@@ -18,5 +20,5 @@ public:
 
 private:
     GridModel& model_;
-    ui::ListView list_;
+    ui::Bound<ui::ListView> list_;
 };

@@ -8,39 +8,33 @@
 
 #include "scheduler/GridModel.h"
 #include "ui/Controls.h"
+#include "ui/Form.h"
 #include "ui/Menu.h"
 #include "ui/Timer.h"
 
+// The main menu: the menu bar, the grid's context menu and the items the tray shows.
+const std::vector<ui::MenuSpec>& MainMenuTable();
+
 struct MainControls {
-    MainControls();
+    // Bound to the rows of `window`'s table when given.
+    explicit MainControls(ui::Form* window = nullptr);
 
     GridModel grdProgram;
-    ui::TextBox txtTime;
-    ui::TextBox txtStatus;
+    ui::Bound<ui::TextBox> txtTime;
+    ui::Bound<ui::TextBox> txtStatus;
     ui::Timer Timer1;  // clock and refresh tick
     ui::Timer Timer2;  // scheduler tick
     ui::Menu menu;
-
-    ui::MenuItem& mnuFile;
-    ui::MenuItem& mnuNew;
+    // The items that code reads or changes; handlers bind through menu.On.
     ui::MenuItem& mnuEdit;
     ui::MenuItem& mnuDelete;
     ui::MenuItem& mnuUnPause;
     ui::MenuItem& mnuPause;
     ui::MenuItem& mnuRun;
     ui::MenuItem& mnuPVantro;
-    ui::MenuItem& mnuExit;
-    ui::MenuItem& mnuOptions;
     ui::MenuItem& mnuRunOnStart;
-    ui::MenuItem& mnuRemoteConnection;
     ui::MenuItem& mnuRunMissed;
     ui::MenuItem& mnuSystemTray;
-    ui::MenuItem& mnuRestore;
-    ui::MenuItem& mnuHellp;
-    ui::MenuItem& mnuClose;
-    ui::MenuItem& mnuHelp;
-    ui::MenuItem& mnuHelpHelp;
-    ui::MenuItem& mnuAbout;
 
     // The main window once it exists (owner of message boxes and shell calls).
     HWND window = nullptr;

@@ -46,11 +46,8 @@ void frmHistory::Form_Load() {
 }
 
 void frmHistory::Form_Resize() {
-    RECT client{};
-    GetClientRect(hwnd(), &client);
-    int width = ui::PixelsToTwipsX(client.right, Dpi());
-    int height = ui::PixelsToTwipsY(client.bottom, Dpi());
-    grdHistory.Move({0, kListTopTwips, width, std::max(0, height - kListTopTwips)});
+    ui::TwipsRect client = ClientTwips();
+    grdHistory.Move({0, kListTopTwips, client.width, std::max(0, client.height - kListTopTwips)});
 }
 
 void frmHistory::Reload() {

@@ -10,7 +10,6 @@
 #include "integration/RunEntry.h"
 #include "mainwindow/DriveProbe.h"
 #include "mainwindow/FixRegistry.h"
-#include "mainwindow/MenuIds.h"
 #include "platform/ProgramName.h"
 #include "remote/RemoteConnection.h"
 #include "remote/RemoteLink.h"
@@ -55,17 +54,15 @@ frmMain::frmMain(AppContext& context)
             nullptr, false},
            kControls, &c_.menu),
       ctx_(context),
+      c_(this),
       scheduler_(SchedulerViewOf(c_, tasks_), context),
       tasks_(TaskListViewOf(c_), scheduler_),
-      grid_(c_.grdProgram),
+      grid_(c_.grdProgram, *this),
       editor_({c_.grdProgram, utilities_, driveList_, c_.window, [this] { tasks_.LoadTaskGrid(); },
                [this](store::Store store, const std::string& name) { tasks_.DeleteTask(store, name); }},
               context),
       popup_(context, {[this] { return Minimized(); }, [this] { mnuRestore_Click(); }, [this] { Minimize(); },
                        [this] { OrderlyExit(); }}) {
-    Bind("grdProgram", grid_.Control());
-    Bind("txtStatus", c_.txtStatus);
-    Bind("txtTime", c_.txtTime);
     c_.Timer1.OnTimer = [this] { scheduler_.Timer1_Timer(); };
     c_.Timer2.OnTimer = [this] { scheduler_.Timer2_Timer(); };
     c_.MinimizeWindow = [this] { Minimize(); };
@@ -81,8 +78,8 @@ frmMain::frmMain(AppContext& context)
     };
     grid_.Control().EnterPressed = [this] { editor_.mnuEdit_Click(); };
     grid_.Control().DeletePressed = [this] { editor_.mnuDelete_Click(); };
-    icon_.reset(LoadAppIcon(ctx_.app.Instance(), 32));
-    FormOptions().icon = icon_.get();
+    icon_ = KeepIcon(LoadAppIcon(ctx_.app.Instance(), 32));
+    FormOptions().icon = icon_;
     BindMenuCommands();
     tray_.Restore = [this] { mnuRestore_Click(); };
     tray_.OpenPopup = [this] { popup_.Open(hwnd()); };
@@ -98,72 +95,95 @@ void frmMain::FollowListSelection() {
 }
 
 void frmMain::BindMenuCommands() {
-    OnMenu("mnuNew", [this] { editor_.mnuNew_Click(); });
-    OnMenu("mnuEdit", [this] { editor_.mnuEdit_Click(); });
-    OnMenu("mnuDelete", [this] { editor_.mnuDelete_Click(); });
-    OnMenu("mnuRun", [this] { scheduler_.mnuRun_Click(); });
-    OnMenu("mnuPause", [this] { scheduler_.mnuPause_Click(); });
-    OnMenu("mnuUnPause", [this] { scheduler_.mnuUnPause_Click(); });
-    OnMenu("mnuPVantro", [this] { scheduler_.mnuPVantro_Click(); });
-    OnMenu("mnuExit", [this] { mnuExit_Click(); });
-    OnMenu("mnuClose", [this] { mnuClose_Click(); });
-    OnMenu("mnuRestore", [this] { mnuRestore_Click(); });
-    OnMenu("mnuHelpHelp", [this] { mnuHelpHelp_Click(); });
-    OnMenu("mnuHellp", [this] { mnuHelpHelp_Click(); });
-    OnMenu("mnuAbout", [this] { mnuAbout_Click(); });
-    OnMenu("mnuHistory", [this] { mnuHistory_Click(); });
-    OnMenu("mnuRunOnStart", [this] { mnuRunOnStart_Click(c_.mnuRunOnStart, ctx_, hwnd()); });
-    OnMenu("mnuRemoteConnection", [this] { ShowRemoteSettings(ctx_, remote_, hwnd()); });
-    OnMenu("mnuRunMissed", [this] { mnuRunMissed_Click(); });
+    c_.menu.On("mnuNew", [this] { editor_.mnuNew_Click(); });
+    c_.menu.On("mnuEdit", [this] { editor_.mnuEdit_Click(); });
+    c_.menu.On("mnuDelete", [this] { editor_.mnuDelete_Click(); });
+    c_.menu.On("mnuRun", [this] { scheduler_.mnuRun_Click(); });
+    c_.menu.On("mnuPause", [this] { scheduler_.mnuPause_Click(); });
+    c_.menu.On("mnuUnPause", [this] { scheduler_.mnuUnPause_Click(); });
+    c_.menu.On("mnuPVantro", [this] { scheduler_.mnuPVantro_Click(); });
+    c_.menu.On("mnuExit", [this] { mnuExit_Click(); });
+    c_.menu.On("mnuClose", [this] { mnuClose_Click(); });
+    c_.menu.On("mnuRestore", [this] { mnuRestore_Click(); });
+    c_.menu.On("mnuHelpHelp", [this] { mnuHelpHelp_Click(); });
+    c_.menu.On("mnuHellp", [this] { mnuHelpHelp_Click(); });
+    c_.menu.On("mnuAbout", [this] { mnuAbout_Click(); });
+    c_.menu.On("mnuHistory", [this] { mnuHistory_Click(); });
+    c_.menu.On("mnuRunOnStart", [this] { mnuRunOnStart_Click(c_.mnuRunOnStart, ctx_, hwnd()); });
+    c_.menu.On("mnuRemoteConnection", [this] { ShowRemoteSettings(ctx_, remote_, hwnd()); });
+    c_.menu.On("mnuRunMissed", [this] { mnuRunMissed_Click(); });
 }
 
 bool frmMain::Load() { return Create() && !ended_; }
 
 void frmMain::Form_Load() {
+    StartTimers();
+    SetSize(kWidthTwips, kHeightTwips);
+    // Command lines with a bare file name find it in the program folder.
+    SetCurrentDirectoryA(ctx_.app.Path().c_str());
+    if (!SecondCopyGoesOn()) {
+        EndProgram();
+        return;
+    }
+    OpenStores();
+    // The schedule runs from here on: every box below is shown with the grid loaded and
+    // both timers armed, so none of them holds a launch up.
+    StartSchedule();
+    CheckStoreAccess();
+    CheckLastEnd();
+    ShowInTray();
+    InstallLauncher(ctx_.app);
+    CheckDriveList();
+    AttachRemote();
+}
+
+// Both timers run from the moment the window exists, as designed.
+void frmMain::StartTimers() {
     c_.window = hwnd();
-    // Both timers run from the moment the window exists, as designed.
     c_.Timer1.SetInterval(1000);
     c_.Timer1.SetEnabled(true);
     c_.Timer2.SetInterval(1000);
     c_.Timer2.SetEnabled(true);
+}
 
-    SetSize(kWidthTwips, kHeightTwips);
-    // Command lines with a bare file name find it in the program folder.
-    SetCurrentDirectoryA(ctx_.app.Path().c_str());
+// False when another copy runs and the user cancels at the prompt.
+bool frmMain::SecondCopyGoesOn() {
+    if (!ctx_.app.PrevInstance()) return true;
+    int answer =
+        ctx_.prompts.MessageBox(hwnd(), kAlreadyRunning, ProgramTitle(), MB_RETRYCANCEL | MB_ICONINFORMATION);
+    return answer != IDCANCEL;
+}
 
-    if (ctx_.app.PrevInstance()) {
-        int answer = ctx_.prompts.MessageBox(hwnd(), kAlreadyRunning, ProgramTitle(),
-                                             MB_RETRYCANCEL | MB_ICONINFORMATION);
-        if (answer == IDCANCEL) {
-            EndProgram();
-            return;
-        }
-    }
-
-    // An administrator's first start makes the machine store; everyone has their own.
+// An administrator's first start makes the machine store; everyone has their own.
+void frmMain::OpenStores() {
     CreateKey(HKEY_LOCAL_MACHINE, store::kTasksKey);
     CreateKey(HKEY_CURRENT_USER, store::kTasksKey);
     store::WriteSetting(store::kPath, RegValue::Text(ctx_.app.Path()), REG_SZ);
-    // The schedule runs from here on: every box below is shown with the grid loaded and
-    // both timers armed, so none of them holds a launch up.
+}
+
+void frmMain::StartSchedule() {
     tasks_.LoadTaskGrid();
     c_.mnuRunMissed.SetChecked(store::ReadRunMissed());
     scheduler_.CatchUp();
-    CheckStoreAccess();
+}
 
+// A program that did not end in order last time offers the crash display.
+void frmMain::CheckLastEnd() {
     if (store::ReadRunningFlag()) {
         ShowFixRegistry(hwnd());
     } else {
         store::WriteRunningFlag(true);
     }
+}
 
-    AddTrayIcon(hwnd(), icon_.get(), Caption());
+void frmMain::ShowInTray() {
+    AddTrayIcon(hwnd(), icon_, Caption());
     c_.mnuSystemTray.SetVisible(false);
     ReflectRunEntry(c_.mnuRunOnStart, ctx_.app);
     SetCaption(ProgramTitle());
-    InstallLauncher(ctx_.app);
-    CheckDriveList();
+}
 
+void frmMain::AttachRemote() {
     UseDialUpEngine(ctx_, remote_);
     ConnectRemote(ctx_, remote_, hwnd());
 }
@@ -197,10 +217,8 @@ void frmMain::Form_Resize() {
         return;
     }
     // The grid takes what the window gives; the clock keeps to the right-hand corner.
-    RECT client{};
-    GetClientRect(hwnd(), &client);
-    int width = ui::PixelsToTwipsX(client.right, Dpi());
-    int height = ui::PixelsToTwipsY(client.bottom, Dpi());
+    ui::TwipsRect client = ClientTwips();
+    int width = client.width, height = client.height;
     int boxTop = std::max(0, height - kLineHeightTwips);
     grid_.Control().Move({0, 0, width, boxTop});
     c_.txtStatus.Move({0, boxTop, std::max(0, width - kClockWidthTwips - kGapTwips), kLineHeightTwips});
@@ -211,7 +229,7 @@ void frmMain::Form_Resize() {
 }
 
 void frmMain::HideToTray() {
-    AddTrayIcon(hwnd(), icon_.get(), Caption());
+    AddTrayIcon(hwnd(), icon_, Caption());
     Hide();
 }
 
@@ -296,7 +314,7 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     if (message == TaskbarCreatedMessage() && message != 0) {
-        AddTrayIcon(hwnd(), icon_.get(), Caption());
+        AddTrayIcon(hwnd(), icon_, Caption());
         return 0;
     }
     return Form::HandleMessage(message, wParam, lParam);

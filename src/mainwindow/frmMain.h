@@ -59,9 +59,19 @@ protected:
 
 private:
     void BindMenuCommands();
+
+    // The load step's parts, in their order.
+    void StartTimers();
+    bool SecondCopyGoesOn();
+    void OpenStores();
+    void StartSchedule();
     void CheckStoreAccess();
-    void FollowListSelection();
+    void CheckLastEnd();
+    void ShowInTray();
     void CheckDriveList();
+    void AttachRemote();
+
+    void FollowListSelection();
     // Windows ending the session gets no notice: a dialog would hold the log-off up.
     void OrderlyExit(bool showNotice = true);
     void EndProgram();
@@ -75,7 +85,7 @@ private:
     GridView grid_;
     UtilityPaths utilities_;  // the disk utilities the editor found
     TaskCommands editor_;
-    UniqueHIcon icon_;
+    HICON icon_ = nullptr;  // kept by the form
     std::string driveList_;
     RemoteObjects remote_;
     bool ended_ = false;

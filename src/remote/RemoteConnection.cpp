@@ -59,38 +59,51 @@ private:
         if (settings_.cbAccountNames.ListCount() == 0) return true;
         ComponentCreation engine = UseDialUpEngine(ctx_, objects_);
         if (!Check(engine.error)) return false;
-        // The entry chosen in the settings; the first when none is.
-        int32_t position = std::max(0, settings_.cbAccountNames.ListIndex());
-        ComponentResult found = AsObject(engine.object->Call("PhoneEntries", {position}));
-        if (!Check(found.error)) return false;
-        ComponentRef entry = ObjectIn(found);
-        if (!Check(engine.object->Call("SetOwnerIcon", {ComponentPicture{MainIcon()}}).error)) return false;
+        ComponentRef entry;
+        std::string user, password;
+        return ChosenEntry(engine.object, entry) && AskUserName(entry, user) && AskPassword(entry, password) &&
+               AddConnection(engine.object, entry, user, password);
+    }
 
-        std::string user, password, name, phone, domain;
+    // The entry chosen in the settings; the first when none is.
+    bool ChosenEntry(const ComponentRef& engine, ComponentRef& entry) {
+        int32_t position = std::max(0, settings_.cbAccountNames.ListIndex());
+        ComponentResult found = AsObject(engine->Call("PhoneEntries", {position}));
+        if (!Check(found.error)) return false;
+        entry = ObjectIn(found);
+        return Check(engine->Call("SetOwnerIcon", {ComponentPicture{MainIcon()}}).error);
+    }
+
+    // The entry's user name, asked for when the entry has none.
+    bool AskUserName(const ComponentRef& entry, std::string& user) {
         if (!Read(entry, "UserName", user)) return false;
-        if (user == kNoUserName) {
-            if (!Check(entry->Put("UserName", ctx_.prompts.InputBox(main_, "What is your user name?", "UserID", ""))) ||
-                !Read(entry, "UserName", user))
-                return false;
-            if (user.empty()) {
-                SetMainCaption("No UserID");
-                return false;
-            }
-        }
+        if (user != kNoUserName) return true;
+        if (!Check(entry->Put("UserName", ctx_.prompts.InputBox(main_, "What is your user name?", "UserID", ""))) ||
+            !Read(entry, "UserName", user))
+            return false;
+        if (user.empty()) SetMainCaption("No UserID");
+        return !user.empty();
+    }
+
+    // The entry's password, asked for when the entry has none.
+    bool AskPassword(const ComponentRef& entry, std::string& password) {
         if (!Read(entry, "Password", password)) return false;
-        if (password == kNoPassword || password.empty()) {
-            if (!Check(entry->Put("Password", ctx_.prompts.PasswordBox(main_, "What is your password?", "Password"))) ||
-                !Read(entry, "Password", password))
-                return false;
-            // The engine's own "no password" text is no password either.
-            if (password == "Not Available" || password == kNoPassword || password.empty()) {
-                SetMainCaption("No Password");
-                return false;
-            }
-        }
+        if (password != kNoPassword && !password.empty()) return true;
+        if (!Check(entry->Put("Password", ctx_.prompts.PasswordBox(main_, "What is your password?", "Password"))) ||
+            !Read(entry, "Password", password))
+            return false;
+        // The engine's own "no password" text is no password either.
+        bool none = password == "Not Available" || password == kNoPassword || password.empty();
+        if (none) SetMainCaption("No Password");
+        return !none;
+    }
+
+    bool AddConnection(const ComponentRef& engine, const ComponentRef& entry, const std::string& user,
+                       const std::string& password) {
+        std::string name, phone, domain;
         if (!Read(entry, "EntryName", name) || !Read(entry, "PhoneNumber", phone) || !Read(entry, "Domain", domain))
             return false;
-        ComponentResult connections = AsObject(engine.object->Call("Connections", {}));
+        ComponentResult connections = AsObject(engine->Call("Connections", {}));
         if (!Check(connections.error)) return false;
         ComponentResult dialled = ObjectIn(connections)->Call(
             "AddConnection", {name, phone, std::string(), user, password, domain, true, true});

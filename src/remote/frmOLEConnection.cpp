@@ -40,7 +40,7 @@ void Store(const char* name, RegValue value, DWORD kind) {
 
 frmOLEConnection::frmOLEConnection(AppContext& context, RemoteObjects& objects, HWND mainWindow)
     : Form({"VantroOLEConnection", "Remote Server Connection", kWidthTwips, kHeightTwips,
-            WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME},
+            ui::kDialogStyle, ui::kDialogExStyle},
            kControls),
       ctx_(context),
       objects_(objects),

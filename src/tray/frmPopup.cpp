@@ -13,22 +13,20 @@
 
 namespace {
 
-enum : UINT { kRestore = 201, kMinimize, kAbout, kHelp, kBetaTesters, kWebSite, kErrorReport, kClose };
-
 const std::vector<ui::MenuSpec> kMenu = {
-    {"mnuMenu", nullptr, "mnuMenu", 0},
-    {"mnuRestore", "mnuMenu", "Restore", kRestore},
-    {"mnuMinimize", "mnuMenu", "Minimize", kMinimize},
-    {"mnuLine1", "mnuMenu", "-", 0},
-    {"mnuAbout", "mnuMenu", "About Vantro", kAbout},
-    {"mnuHelp", "mnuMenu", "Help", kHelp},
-    {"mnuLine2", "mnuMenu", "-", 0},
-    {"mnuBetaTesters", "mnuMenu", "Our BetaTesters", kBetaTesters},
-    {"mnuLine3", "mnuMenu", "-", 0},
-    {"mnuWebSite", "mnuMenu", "Vantro Web", kWebSite},
-    {"mnuErrorReport", "mnuMenu", "Vantro Error Report", kErrorReport},
-    {"mnuLine4", "mnuMenu", "-", 0},
-    {"mnuClose", "mnuMenu", "Close Vantro", kClose},
+    {"mnuMenu", nullptr, "mnuMenu"},
+    {"mnuRestore", "mnuMenu", "Restore"},
+    {"mnuMinimize", "mnuMenu", "Minimize"},
+    {"mnuLine1", "mnuMenu", "-"},
+    {"mnuAbout", "mnuMenu", "About Vantro"},
+    {"mnuHelp", "mnuMenu", "Help"},
+    {"mnuLine2", "mnuMenu", "-"},
+    {"mnuBetaTesters", "mnuMenu", "Our BetaTesters"},
+    {"mnuLine3", "mnuMenu", "-"},
+    {"mnuWebSite", "mnuMenu", "Vantro Web"},
+    {"mnuErrorReport", "mnuMenu", "Vantro Error Report"},
+    {"mnuLine4", "mnuMenu", "-"},
+    {"mnuClose", "mnuMenu", "Close Vantro"},
 };
 
 // The strip is 45 x 177 pixels; the window is the strip in a thin border.
@@ -67,6 +65,7 @@ frmPopup::frmPopup(AppContext& context, PopupOwner owner)
     strip_.reset(LoadPopupStrip(ctx_.app.Instance()));
     Picture1.SetBitmap(static_cast<HBITMAP>(strip_.get()));
     Timer1.OnTimer = [this] { Timer1_Timer(); };
+    BindMenuCommands();
 }
 
 frmPopup::~frmPopup() = default;
@@ -89,24 +88,19 @@ void frmPopup::Timer1_Timer() {
 
     POINT at{ui::TwipsToPixelsX(kMenuXTwips, Dpi()), ui::TwipsToPixelsY(kMenuYTwips, Dpi())};
     ClientToScreen(hwnd(), &at);
-    UINT chosen = static_cast<UINT>(TrackPopupMenuEx(menu_.Item("mnuMenu").SubMenu(),
-                                                     TPM_CENTERALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY,
-                                                     at.x, at.y, hwnd(), nullptr));
-    // Lets the next menu close when the user clicks elsewhere.
-    PostMessageA(hwnd(), WM_NULL, 0, 0);
-    RunCommand(chosen);
+    menu_.PopUpAndRun("mnuMenu", hwnd(), at, TPM_CENTERALIGN);
     HideSelf();
 }
 
-void frmPopup::RunCommand(UINT id) {
-    static const std::pair<UINT, void (frmPopup::*)()> kHandlers[] = {
-        {kRestore, &frmPopup::mnuRestore_Click},         {kMinimize, &frmPopup::mnuMinimize_Click},
-        {kAbout, &frmPopup::mnuAbout_Click},             {kHelp, &frmPopup::mnuHelp_Click},
-        {kBetaTesters, &frmPopup::mnuBetaTesters_Click}, {kWebSite, &frmPopup::mnuWebSite_Click},
-        {kErrorReport, &frmPopup::mnuErrorReport_Click}, {kClose, &frmPopup::mnuClose_Click},
-    };
-    for (const auto& [command, handler] : kHandlers)
-        if (command == id) (this->*handler)();
+void frmPopup::BindMenuCommands() {
+    menu_.On("mnuRestore", [this] { mnuRestore_Click(); });
+    menu_.On("mnuMinimize", [this] { mnuMinimize_Click(); });
+    menu_.On("mnuAbout", [this] { mnuAbout_Click(); });
+    menu_.On("mnuHelp", [this] { mnuHelp_Click(); });
+    menu_.On("mnuBetaTesters", [this] { mnuBetaTesters_Click(); });
+    menu_.On("mnuWebSite", [this] { mnuWebSite_Click(); });
+    menu_.On("mnuErrorReport", [this] { mnuErrorReport_Click(); });
+    menu_.On("mnuClose", [this] { mnuClose_Click(); });
 }
 
 // Hidden, the modal show that opened the popup ends: once, whichever handler asks first.

@@ -44,7 +44,7 @@ protected:
 
 private:
     void Timer1_Timer();
-    void RunCommand(UINT id);
+    void BindMenuCommands();
     void HideSelf();
 
     ui::Menu menu_;

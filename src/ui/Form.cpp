@@ -38,13 +38,13 @@ Form::~Form() {
     Destroy();
 }
 
-void Form::Bind(const std::string& name, Control& control) {
-    if (!bound_.emplace(name, &control).second) Fail(options_.className, "\"" + name + "\" is bound twice");
+HICON Form::KeepIcon(HICON icon) {
+    icons_.emplace_back(icon);
+    return icon;
 }
 
-void Form::OnMenu(const std::string& itemName, std::function<void()> handler) {
-    if (!menu_) Fail(options_.className, "a menu command \"" + itemName + "\" but no menu");
-    menuHandlers_[menu_->Item(itemName).Id()] = std::move(handler);
+void Form::Bind(const std::string& name, Control& control) {
+    if (!bound_.emplace(name, &control).second) Fail(options_.className, "\"" + name + "\" is bound twice");
 }
 
 // Every row with its control (bound or made here), after checking the table against
@@ -213,6 +213,12 @@ void Form::SetSize(int widthTwips, int heightTwips) {
                  SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
 }
 
+TwipsRect Form::ClientTwips() const {
+    RECT client{};
+    if (hwnd()) GetClientRect(hwnd(), &client);
+    return {0, 0, PixelsToTwipsX(client.right, dpi_), PixelsToTwipsY(client.bottom, dpi_)};
+}
+
 void Form::CentreOnMonitorOf(HWND reference) {
     if (!hwnd()) return;
     HMONITOR monitor = reference ? MonitorFromWindow(reference, MONITOR_DEFAULTTONEAREST)
@@ -347,10 +353,7 @@ void Form::OnCommand(WPARAM wParam, LPARAM lParam) {
         PressIfAvailable(defaultButton_);
         return;
     }
-    if (lParam == 0) {  // a menu or an accelerator
-        auto handler = menuHandlers_.find(id);
-        if (handler != menuHandlers_.end() && handler->second) handler->second();
-    }
+    if (lParam == 0 && menu_) menu_->Run(id);  // a menu or an accelerator
 }
 
 // Moved to a monitor of another DPI: the same twips layout and font at the new DPI,

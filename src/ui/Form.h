@@ -1,6 +1,6 @@
 #pragma once
-// A top-level window whose controls come from a table in twips and whose menu
-// commands are dispatched through a table of handlers, one line each.
+// A top-level window whose controls come from a table in twips; the commands of its
+// menu bar run the handlers bound to the menu's items.
 //
 // The table row is a control's declaration. Rows that code never touches (labels,
 // frames, pictures) are created and owned by the form; code binds the controls it
@@ -15,7 +15,6 @@
 // window. Bound controls keep their state when the window goes.
 #include <windows.h>
 
-#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -36,6 +35,10 @@ enum class UnloadMode {
     Code,         // the program, or WM_CLOSE sent by another program
     AppWindows,   // Windows is ending the session
 };
+
+// A fixed-size dialog: a caption with a close box in a dialog frame.
+inline constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+inline constexpr DWORD kDialogExStyle = WS_EX_DLGMODALFRAME;
 
 class Form : public Window, public DialogKeys {
 public:
@@ -67,6 +70,8 @@ public:
     TwipsRect Bounds() const;
     void SetBounds(const TwipsRect& r);
     void SetSize(int widthTwips, int heightTwips);
+    // The client area in twips at the window's DPI, from 0, 0.
+    TwipsRect ClientTwips() const;
     // Centres the window on the work area of the monitor that `reference` is on (the
     // primary monitor when it is null).
     void CentreOnMonitorOf(HWND reference);
@@ -88,7 +93,6 @@ public:
 
     // The button Enter presses; the editor moves it between panels.
     void SetDefaultButton(Button& button);
-    Button* DefaultButton() const { return defaultButton_; }
 
     // The DPI of the monitor the window is on; twips of this form convert through it.
     int Dpi() const { return dpi_; }
@@ -100,8 +104,9 @@ public:
     void Bind(const std::string& name, Control& control);
 
 protected:
-    void OnMenu(const std::string& itemName, std::function<void()> handler);
     Options& FormOptions() { return options_; }
+    // The form keeps the icon (for its window or its pictures) until it goes itself.
+    HICON KeepIcon(HICON icon);
 
     // Events. QueryUnload returns true to cancel the unload.
     virtual void Form_Load() {}
@@ -112,7 +117,6 @@ protected:
     virtual void Form_DpiChanged() {}
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    Menu* FormMenu() const { return menu_; }
 
 private:
     // The message loop's questions. With tabByIndex, Tab goes to the next control by
@@ -145,9 +149,9 @@ private:
     std::vector<std::unique_ptr<Control>> owned_;  // rows no code binds
     std::vector<Entry> entries_;                   // every created control, in creation order
     std::map<UINT, Control*> byId_;
-    std::map<UINT, std::function<void()>> menuHandlers_;
     std::map<COLORREF, UniqueGdiObject> brushes_;
     UniqueGdiObject font_;
+    std::vector<UniqueHIcon> icons_;
     Button* defaultButton_ = nullptr;
     Button* cancelButton_ = nullptr;
     HWND savedFocus_ = nullptr;
@@ -163,6 +167,12 @@ public:
     template <class... Args>
     Bound(Form& form, const char* name, Args&&... args) : C(std::forward<Args>(args)...) {
         form.Bind(name, *this);
+    }
+    // For a control that works without any window too (the main window's boxes, which
+    // the scheduler's tests use alone): bound only when there is a form.
+    template <class... Args>
+    Bound(Form* form, const char* name, Args&&... args) : C(std::forward<Args>(args)...) {
+        if (form) form->Bind(name, *this);
     }
 };
 

@@ -1,15 +1,22 @@
 #include "ui/Menu.h"
 
 #include <stdexcept>
+#include <utility>
 
 namespace ui {
+namespace {
 
-MenuItem::MenuItem(Menu& owner, const MenuSpec& spec)
+// Below the forms' control ids and above IDOK and IDCANCEL.
+constexpr UINT kFirstCommandId = 100;
+
+}  // namespace
+
+MenuItem::MenuItem(Menu& owner, const MenuSpec& spec, UINT id)
     : owner_(owner),
       name_(spec.name),
       parentName_(spec.parent ? spec.parent : ""),
       caption_(spec.caption),
-      id_(spec.id),
+      id_(id),
       separator_(caption_ == "-") {}
 
 HMENU MenuItem::ParentHandle() const {
@@ -76,9 +83,8 @@ void MenuItem::SetChecked(bool checked) {
 }
 
 Menu::Menu(const std::vector<MenuSpec>& table) : bar_(CreateMenu()) {
-    for (const auto& spec : table) {
-        items_.push_back(std::unique_ptr<MenuItem>(new MenuItem(*this, spec)));
-    }
+    UINT id = kFirstCommandId;
+    for (const auto& spec : table) items_.push_back(std::unique_ptr<MenuItem>(new MenuItem(*this, spec, id++)));
     // Items that have children open a submenu.
     for (auto& item : items_) {
         for (const auto& child : items_) {
@@ -103,14 +109,35 @@ MenuItem& Menu::Item(const std::string& name) {
     throw std::out_of_range("no menu item " + name);
 }
 
-void Menu::PopUp(const std::string& name, HWND owner, POINT screenPoint) {
+void Menu::On(const std::string& name, std::function<void()> handler) { Item(name).onClick_ = std::move(handler); }
+
+bool Menu::Run(UINT id) const {
+    for (const auto& item : items_) {
+        if (item->id_ != id || !item->onClick_) continue;
+        item->onClick_();
+        return true;
+    }
+    return false;
+}
+
+UINT Menu::Track(const std::string& name, HWND owner, POINT screenPoint, UINT flags) {
     HMENU sub = Item(name).SubMenu();
-    if (!sub) return;
+    if (!sub) return 0;
     // Without this a context menu opened from a background window does not close
     // when the user clicks elsewhere.
     SetForegroundWindow(owner);
-    TrackPopupMenuEx(sub, TPM_LEFTALIGN | TPM_RIGHTBUTTON, screenPoint.x, screenPoint.y, owner, nullptr);
+    UINT chosen = static_cast<UINT>(
+        TrackPopupMenuEx(sub, flags | TPM_RIGHTBUTTON, screenPoint.x, screenPoint.y, owner, nullptr));
     PostMessageA(owner, WM_NULL, 0, 0);
+    return chosen;
+}
+
+void Menu::PopUp(const std::string& name, HWND owner, POINT screenPoint) {
+    Track(name, owner, screenPoint, TPM_LEFTALIGN);
+}
+
+void Menu::PopUpAndRun(const std::string& name, HWND owner, POINT screenPoint, UINT align) {
+    Run(Track(name, owner, screenPoint, align | TPM_RETURNCMD | TPM_NONOTIFY));
 }
 
 void Menu::Redraw() const {

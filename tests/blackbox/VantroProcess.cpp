@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "mainwindow/MainControls.h"
+
 namespace {
 
 // VANTRO_BIN is the build's bin folder as a Linux path; Wine shows / as drive Z:.
@@ -142,3 +144,5 @@ void ClearStore() {
     RegDeleteTreeA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Halvern");
     RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE\\Halvern");
 }
+
+UINT MainMenuCommand(const char* name) { return ui::Menu(MainMenuTable()).Item(name).Id(); }

@@ -44,3 +44,5 @@ std::optional<DateTime> NextMinuteWithRoom();
 DWORD RunToEnd(const std::string& commandLine, DWORD ms = 30000);
 // Removes the program's two stores from the real registry of this Wine prefix.
 void ClearStore();
+// The command id that the main window's menu item of this name sends.
+UINT MainMenuCommand(const char* name);

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "VantroProcess.h"
-#include "mainwindow/MenuIds.h"
 #include "platform/DateTimeText.h"
 #include "store/RegistryAccess.h"
 #include "store/StoreLayout.h"
@@ -63,7 +62,7 @@ TEST(EditorExe, ATaskMadeThroughNewIsSavedAndListed) {
     vantro.Start();
     HWND main = vantro.WaitForWindow("VantroMain", kTitle, 20000);
     ASSERT_NE(nullptr, main);
-    PostMessageA(main, WM_COMMAND, menu_ids::kNew, 0);
+    PostMessageA(main, WM_COMMAND, MainMenuCommand("mnuNew"), 0);
     HWND editor = vantro.WaitForWindow("VantroTaskEditor", kTitle, 20000);
     ASSERT_NE(nullptr, editor);
 

@@ -8,7 +8,6 @@
 #include <string>
 
 #include "VantroProcess.h"
-#include "mainwindow/MenuIds.h"
 #include "platform/DateTimeText.h"
 #include "store/RegistryAccess.h"
 #include "store/StoreLayout.h"
@@ -144,7 +143,7 @@ TEST_F(VantroExeTest, TaskExeStartsVantroAndLaterBringsItBackFromTheTray) {
     EXPECT_EQ(1, CountProcesses("Vantro.exe"));
 
     // Its about box shows the version from the program's version resource.
-    PostMessageA(main, WM_COMMAND, menu_ids::kAbout, 0);
+    PostMessageA(main, WM_COMMAND, MainMenuCommand("mnuAbout"), 0);
     HWND about = nullptr;
     ASSERT_TRUE(WaitUntil([&] { return (about = FindWindowA("VantroAbout", "About Vantro")) != nullptr; }, 10000));
     EXPECT_NE(nullptr, FindWindowExA(about, nullptr, "Static", "Version 1.6.0"));

@@ -101,7 +101,7 @@ TEST_F(StartupTest, TheCloseBoxHidesWhileFileCloseWmCloseAndSessionEndWriteRunni
     EXPECT_TRUE(first.IsVisible());
 
     const std::vector<std::function<void(frmMain&)>> ways = {
-        [this](frmMain& main) { Command(main.Controls().mnuExit); },
+        [this](frmMain& main) { Command(main.Controls().menu.Item("mnuExit")); },
         [](frmMain& main) {
             PostMessageA(main.hwnd(), WM_CLOSE, 0, 0);  // arrives while the notice is open
             SendMessageA(main.hwnd(), WM_CLOSE, 0, 0);

@@ -1,13 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <set>
+#include <stdexcept>
+
 #include "ui/Menu.h"
 
 namespace {
 
 const std::vector<ui::MenuSpec> kTable = {
-    {"mnuFile", nullptr, "&File", 0}, {"mnuA", "mnuFile", "&A", 11},      {"mnuB", "mnuFile", "&B", 12},
-    {"mnuC", "mnuFile", "&C", 13},    {"mnuTray", nullptr, "mnuTray", 0}, {"mnuT1", "mnuTray", "T1", 21},
-    {"mnuHelp", nullptr, "Help", 0},
+    {"mnuFile", nullptr, "&File"}, {"mnuA", "mnuFile", "&A"},      {"mnuB", "mnuFile", "&B"},
+    {"mnuC", "mnuFile", "&C"},     {"mnuTray", nullptr, "mnuTray"}, {"mnuT1", "mnuTray", "T1"},
+    {"mnuHelp", nullptr, "Help"},
 };
 
 // The captions of a menu, in order.
@@ -49,18 +52,43 @@ TEST(Menu, CheckedAndEnabledSurviveHidingAndShowing) {
     auto state = [&](UINT id) { return GetMenuState(file, id, MF_BYCOMMAND); };
     menu.Item("mnuB").SetChecked(true);
     menu.Item("mnuC").SetEnabled(false);
-    EXPECT_TRUE(state(12) & MF_CHECKED);
-    EXPECT_TRUE(state(13) & MF_GRAYED);
+    const UINT b = menu.Item("mnuB").Id(), c = menu.Item("mnuC").Id();
+    EXPECT_TRUE(state(b) & MF_CHECKED);
+    EXPECT_TRUE(state(c) & MF_GRAYED);
 
     menu.Item("mnuB").SetVisible(false);
     menu.Item("mnuB").SetChecked(false);  // changed while hidden
     menu.Item("mnuB").SetVisible(true);
-    EXPECT_FALSE(state(12) & MF_CHECKED);
+    EXPECT_FALSE(state(b) & MF_CHECKED);
     menu.Item("mnuC").SetVisible(false);
     menu.Item("mnuC").SetVisible(true);
-    EXPECT_TRUE(state(13) & MF_GRAYED);
+    EXPECT_TRUE(state(c) & MF_GRAYED);
     menu.Item("mnuC").SetEnabled(true);
-    EXPECT_FALSE(state(13) & MF_GRAYED);
+    EXPECT_FALSE(state(c) & MF_GRAYED);
+}
+
+// A command reaches the handler bound to its item's name, and no other; the menu's own
+// command ids are those Windows sends for its items.
+TEST(Menu, ACommandRunsTheHandlerBoundByItsItemsName) {
+    ui::Menu menu(kTable);
+    std::string ran;
+    menu.On("mnuB", [&] { ran += "B"; });
+    menu.On("mnuT1", [&] { ran += "T1"; });
+    EXPECT_THROW(menu.On("mnuNone", [] {}), std::out_of_range);
+
+    HMENU file = menu.Item("mnuFile").SubMenu();
+    EXPECT_TRUE(menu.Run(GetMenuItemID(file, 1)));
+    EXPECT_EQ("B", ran);
+    EXPECT_FALSE(menu.Run(GetMenuItemID(file, 0))) << "an item without a handler";
+    EXPECT_FALSE(menu.Run(0));
+    EXPECT_TRUE(menu.Run(GetMenuItemID(menu.Item("mnuTray").SubMenu(), 0)));
+    EXPECT_EQ("BT1", ran);
+
+    // Ids stay clear of the dialog keys' IDOK and IDCANCEL, and of each other.
+    std::set<UINT> ids;
+    for (const auto& spec : kTable) ids.insert(menu.Item(spec.name).Id());
+    EXPECT_EQ(kTable.size(), ids.size());
+    EXPECT_GT(*ids.begin(), static_cast<UINT>(IDCANCEL));
 }
 
 }  // namespace
