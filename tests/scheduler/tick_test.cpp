@@ -82,25 +82,6 @@ TEST_F(TickTest, RunOnceTasksDeletedMidScanLeaveTheFollowingRowsScanned) {
     EXPECT_EQ(controls.grdProgram.Rows(), 2);
 }
 
-TEST_F(TickTest, ANameWithBlanksAtItsEndsIsItsOwnTaskNotItsNamesakes) {
-    // reg add and scripts can name a key " Backup "; the editor would have trimmed it.
-    AddTask({.name = " Backup ", .location = "C:\\once.exe", .runOnce = true});
-    AddTask({.name = "Backup", .location = "C:\\weekly.exe", .days = "Thu"});
-    tasks.LoadTaskGrid();
-    controls.grdProgram.SetRow(RowOf(" Backup "));
-    scheduler.mnuPause_Click();
-    EXPECT_TRUE(ReadTaskValue(" Backup ", store::kPaused).IsTrue());
-    scheduler.mnuUnPause_Click();
-    scheduler.mnuRun_Click();
-    EXPECT_TRUE(ReadTaskValue("Backup", store::kPaused).IsEmpty());
-    EXPECT_TRUE(ReadTaskValue("Backup", store::kLastRan).IsEmpty());
-    EXPECT_FALSE(ReadTaskValue(" Backup ", store::kLastRan).IsEmpty());
-    TickAt(kFriday);
-    EXPECT_EQ(Started(), (Lines{"C:\\once.exe", "C:\\once.exe"}));
-    EXPECT_FALSE(TaskExists(" Backup "));
-    EXPECT_TRUE(TaskExists("Backup"));
-}
-
 TEST_F(TickTest, StatusLineKeepsOnlyAProgramLaunch) {
     tasks.LoadTaskGrid();
     const std::pair<const char*, const char*> cases[] = {

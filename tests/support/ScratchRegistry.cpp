@@ -25,20 +25,20 @@ std::string TempPath() {
     return path;
 }
 
+// A fresh key under the real HKEY_CURRENT_USER stands in for the predefined key.
+void Redirect(HKEY predefined, const std::string& path, UniqueHKey& key) {
+    RegDeleteTreeA(HKEY_CURRENT_USER, path.c_str());  // left over from a killed run
+    LONG status = RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                  KEY_ALL_ACCESS, nullptr, key.put(), nullptr);
+    if (status == ERROR_SUCCESS) status = RegOverridePredefKey(predefined, key.get());
+    if (status != ERROR_SUCCESS) ADD_FAILURE() << "cannot redirect a predefined key to " << path << ": " << status;
+}
+
 }  // namespace
 
 ScratchRegistry::ScratchRegistry() : path_(std::string(kScratchParent) + "\\" + UniqueSuffix()) {
-    RegDeleteTreeA(HKEY_CURRENT_USER, path_.c_str());  // left over from a killed run
-    LONG status = RegCreateKeyExA(HKEY_CURRENT_USER, path_.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                  KEY_ALL_ACCESS, nullptr, scratch_.put(), nullptr);
-    if (status == ERROR_SUCCESS) status = RegOverridePredefKey(HKEY_LOCAL_MACHINE, scratch_.get());
-    if (status != ERROR_SUCCESS) ADD_FAILURE() << "cannot redirect HKEY_LOCAL_MACHINE to " << path_ << ": " << status;
-    const std::string userPath = path_ + "-user";
-    RegDeleteTreeA(HKEY_CURRENT_USER, userPath.c_str());
-    status = RegCreateKeyExA(HKEY_CURRENT_USER, userPath.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                             KEY_ALL_ACCESS, nullptr, user_.put(), nullptr);
-    if (status == ERROR_SUCCESS) status = RegOverridePredefKey(HKEY_CURRENT_USER, user_.get());
-    if (status != ERROR_SUCCESS) ADD_FAILURE() << "cannot redirect HKEY_CURRENT_USER to " << userPath << ": " << status;
+    Redirect(HKEY_LOCAL_MACHINE, path_, scratch_);
+    Redirect(HKEY_CURRENT_USER, path_ + "-user", user_);  // last: both are made under the real one
 }
 
 ScratchRegistry::~ScratchRegistry() {
