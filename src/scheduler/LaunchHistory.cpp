@@ -4,14 +4,13 @@
 
 #include <algorithm>
 
+#include "platform/Application.h"
 #include "platform/UniqueHandle.h"
 
 namespace {
 
 constexpr int kSoonMs = 1;
 constexpr const char* kLineEnd = "\r\n";
-
-std::string FolderOf(const std::string& path) { return path.substr(0, path.find_last_of('\\')); }
 
 // The whole file; false when it cannot be opened (a missing file reads as empty).
 bool ReadWhole(const std::string& path, std::string& text) {
