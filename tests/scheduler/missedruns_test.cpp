@@ -42,9 +42,7 @@ TEST(MissedRunsTest, TheLatestDueMinuteBetweenTheLastScanAndTheGapsEnd) {
 TEST(MissedRunsTest, MinutesAndDaysBackAcrossMonthsLeapDaysAndYears) {
     EXPECT_EQ((DateTime{2000, 2, 29, 23, 59}), missed::MinuteBefore({2000, 3, 1, 0, 0, 30, 5}));
     EXPECT_EQ((DateTime{1998, 12, 31, 23, 59}), missed::MinuteBefore({1999, 1, 1, 0, 0}));
-    EXPECT_EQ((DateTime{1998, 12, 4, 8, 59}), missed::MinuteBefore({1998, 12, 4, 9, 0, 59}));
     EXPECT_EQ((DateTime{1999, 2, 28, 10, 15}), missed::OldestToRun({1999, 3, 7, 10, 15, 30}));
-    EXPECT_EQ((DateTime{1998, 12, 27, 0, 0}), missed::OldestToRun({1999, 1, 3, 0, 0}));
 }
 
 }  // namespace
