@@ -7,7 +7,6 @@ using ClockTest = SchedulerTest;
 TEST_F(ClockTest, RebuildsTheGridOnEveryTickWhileUpdateIsRaisedInEitherStore) {
     int rebuilds = 0;
     controls.grdProgram.Rebuilt = [&] { ++rebuilds; };
-    scheduler.Timer1_Timer();
     WriteKeyValue(HKEY_LOCAL_MACHINE, store::kTasksKey, store::kUpdate, RegValue::Integer(0), REG_DWORD);
     scheduler.Timer1_Timer();
     EXPECT_EQ(rebuilds, 0);
