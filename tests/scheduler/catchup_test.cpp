@@ -33,6 +33,8 @@ struct CatchUpCase {
     const char* status;  // a part of the status line
 };
 
+void PrintTo(const CatchUpCase& c, std::ostream* out) { *out << c.what; }
+
 class CatchUpTest : public CatchUpFixture, public ::testing::WithParamInterface<CatchUpCase> {};
 
 // Back on Friday 12/04/1998 at 09:00 AM.
@@ -50,7 +52,6 @@ const CatchUpCase kCases[] = {
 
 TEST_P(CatchUpTest, MissedTasksRunOnceInOrderOnlyWhenChosen) {
     const CatchUpCase& c = GetParam();
-    SCOPED_TRACE(c.what);
     AddDaily("Night", "03:00 AM");
     AddTask({.name = "Once", .location = "C:\\Once.exe", .startTime = "04:00 AM", .runOnce = true});
     AddDaily("Paused", "05:00 AM", true);
