@@ -55,7 +55,9 @@ TEST_F(SchedulerTest, PauseShowsAtOnceStopsLaunchesAndUnPauseUndoesIt) {
     AddTask({.name = " Backup ", .location = "C:\\backup.exe", .days = "Fri"});
     AddTask({.name = "Clean", .location = "C:\\clean.exe", .days = "Fri"});
     tasks.LoadTaskGrid();
-    auto pausedShown = [this] { return task_grid::IsPausedCell(controls.grdProgram.TrimmedText(RowOf(" Backup "), 0)); };
+    auto pausedShown = [this] {
+        return task_grid::IsPausedCell(controls.grdProgram.TrimmedText(RowOf(" Backup "), 0));
+    };
 
     // Without a task row nothing changes; the heading stays.
     const std::string heading = controls.grdProgram.TextMatrix(0, 0);

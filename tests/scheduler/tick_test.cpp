@@ -33,9 +33,11 @@ TEST_F(TickTest, EachMinuteIsScannedOnceWhateverComesFirst) {
     };
     for (const auto& step : steps) {
         clock.Set({1998, 12, 4, 10, step.minute, step.second, step.ms});
-        step.rebuild ? scheduler.Timer1_Timer() : scheduler.Timer2_Timer();
-        if (step.interval == kAtOnce) EXPECT_LE(controls.Timer2.Interval(), 10) << step.minute;
-        else EXPECT_EQ(controls.Timer2.Interval(), step.interval) << step.minute << ":" << step.second << "." << step.ms;
+        if (step.rebuild) scheduler.Timer1_Timer();
+        else scheduler.Timer2_Timer();
+        SCOPED_TRACE(std::to_string(step.minute) + ":" + std::to_string(step.second) + "." + std::to_string(step.ms));
+        if (step.interval == kAtOnce) EXPECT_LE(controls.Timer2.Interval(), 10);
+        else EXPECT_EQ(controls.Timer2.Interval(), step.interval);
     }
     EXPECT_EQ(Started(), (Lines{"C:\\a.exe", "C:\\b.exe"}));
 }
