@@ -77,11 +77,12 @@ TEST(ServerLoop, LimitsFromTheCommandLineHoldAtTheirBoundaries) {
     ASSERT_TRUE(options);
     RunningServer server(*options);
     LineClient first("127.0.0.1", server.port), second("127.0.0.1", server.port);
-    EXPECT_EQ("OK", first.Ask("ATTACH one"));
+    EXPECT_EQ("OK", first.Ask("ATTACH one\r"));
     EXPECT_EQ("ERR too many attachments on this connection", first.Ask("ATTACH two"));
-    EXPECT_EQ("OK", second.Ask("ATTACH two"));
+    EXPECT_EQ("OK", second.Ask("ATTACH " + Id('z')));
     LineClient third("127.0.0.1", server.port);
     EXPECT_EQ("ERR the server is busy", third.Line());
+    EXPECT_EQ("ERR malformed id", first.Ask("ATTACH " + Id('z') + "z"));
 
     for (auto bad : std::vector<std::vector<std::string>>{{"--max-connections", "0"}, {"--max-connections", "1001"},
                                                           {"--max-attachments", "65"}, {"--port", "65536"},
