@@ -1,6 +1,7 @@
 #include <objbase.h>
 
 #include <functional>
+#include <optional>
 #include <thread>
 
 #include "LocalServer.h"
@@ -20,16 +21,12 @@ bool PumpUntil(const std::function<bool()>& done, DWORD ms) {
     return done();
 }
 
-// The link's news to a window, in order: until count have come or ms have passed.
-std::vector<RemoteStatus> News(HWND window, size_t count, DWORD ms) {
-    std::vector<RemoteStatus> news;
-    MSG msg;
-    PumpUntil([&] {
-        while (news.size() < count && PeekMessageA(&msg, window, kRemoteStatusMessage, kRemoteStatusMessage, PM_REMOVE))
-            news.push_back(static_cast<RemoteStatus>(msg.wParam));
-        return news.size() >= count;
-    }, ms);
-    return news;
+// The link's next news to a window, if it comes within ms.
+std::optional<RemoteStatus> NextNews(HWND window, DWORD ms) {
+    MSG msg{};
+    bool came = false;
+    PumpUntil([&] { return came = came || PeekMessageA(&msg, window, kRemoteStatusMessage, kRemoteStatusMessage, PM_REMOVE); }, ms);
+    return came ? std::optional(static_cast<RemoteStatus>(msg.wParam)) : std::nullopt;
 }
 
 // A misbehaving stand-in for the server on 127.0.0.1: takes one connection, reads its
@@ -141,14 +138,14 @@ TEST_F(LoopbackTest, AfterTheServerRestartsTheLinkAttachesAgainAndTellsOnceEachW
     uint16_t port = server.port;
     const std::vector<std::string> attached{"HOST\\me #4"};
     auto link = std::make_unique<RemoteLink>(remote::HostPort{"127.0.0.1", port}, attached[0], window);
-    EXPECT_EQ(std::vector{RemoteStatus::Attached}, News(window, 1, 10000));
+    EXPECT_EQ(RemoteStatus::Attached, NextNews(window, 10000));
     server.Stop();
-    EXPECT_EQ(std::vector{RemoteStatus::Lost}, News(window, 1, 10000));
+    EXPECT_EQ(RemoteStatus::Lost, NextNews(window, 10000));
     Sleep(5000);  // attempts at 2 s and 6 s: the first finds nothing
     RunningServer again(LocalOptions(2, port));
-    EXPECT_EQ(std::vector{RemoteStatus::Back}, News(window, 1, 20000));
+    EXPECT_EQ(RemoteStatus::Back, NextNews(window, 20000));
     EXPECT_EQ(attached, again.List());
-    EXPECT_TRUE(News(window, 1, 3000).empty()) << "no more news while attached";
+    EXPECT_EQ(std::nullopt, NextNews(window, 3000)) << "no more news while attached";
     link->Withdraw();
     EXPECT_TRUE(again.List().empty()) << "withdrawn at the end";
     DestroyWindow(window);
