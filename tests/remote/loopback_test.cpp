@@ -95,7 +95,7 @@ TEST_F(LoopbackTest, AServerThatIsGoneIsReportedOnceAndNothingIsAttached) {
     EXPECT_EQ("", ComponentText(main.Remote().remoteClient->Get("").value)) << "nothing attached";
 
     const std::string before = main.Controls().txtStatus.Text();
-    PumpUntil([] { return false; }, 3000);  // the retry at 2 s finds nothing either
+    PumpUntil([] { return false; }, 2500);  // the retry at 2 s finds nothing either
     RunningServer late(LocalOptions(2, server.port));  // the server comes later: attached, and the user told
     EXPECT_TRUE(PumpUntil([&] { return main.Controls().txtStatus.Text() != before; }, 20000));
     EXPECT_EQ(std::vector{LocalInstanceId()}, late.List());
