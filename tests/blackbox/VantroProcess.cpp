@@ -1,7 +1,5 @@
 #include "VantroProcess.h"
 
-#include <commctrl.h>
-
 #include <cstdlib>
 #include <stdexcept>
 
@@ -95,15 +93,6 @@ HWND VantroProcess::WaitForWindow(const char* className, const std::string& capt
         Sleep(100);
     } while (static_cast<LONG>(until - GetTickCount()) > 0);
     return nullptr;
-}
-
-bool VantroProcess::SetPicker(HWND picker, const SYSTEMTIME& value) const {
-    void* remote = VirtualAllocEx(process_.get(), nullptr, sizeof value, MEM_COMMIT, PAGE_READWRITE);
-    if (!remote) return false;
-    bool set = WriteProcessMemory(process_.get(), remote, &value, sizeof value, nullptr) &&
-               SendMessageA(picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(remote));
-    VirtualFreeEx(process_.get(), remote, 0, MEM_RELEASE);
-    return set;
 }
 
 DateTime LocalNow() {

@@ -25,8 +25,6 @@ public:
     // A top-level window of this process with the given class ("#32770" for a
     // message box) and caption, waited for up to ms.
     HWND WaitForWindow(const char* className, const std::string& caption, DWORD ms) const;
-    // Sets a date or time picker of the program, through a copy of the value in its memory.
-    bool SetPicker(HWND picker, const SYSTEMTIME& value) const;
 
 private:
     TempFolder folder_;
@@ -39,7 +37,6 @@ DateTime LocalNow();
 // is left to prepare a task due then; nothing when that would cross midnight.
 std::optional<DateTime> NextMinuteWithRoom();
 
-// Text of a message box's message (its static text).
 // Runs a command line to its end (e.g. the Windows reg tool); returns its exit code.
 DWORD RunToEnd(const std::string& commandLine, DWORD ms = 30000);
 // Removes the program's two stores from the real registry of this Wine prefix.

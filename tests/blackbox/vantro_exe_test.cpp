@@ -142,6 +142,13 @@ TEST_F(VantroExeTest, TaskExeStartsVantroAndLaterBringsItBackFromTheTray) {
     Sleep(2000);  // a second copy would have started by now
     EXPECT_EQ(1, CountProcesses("Vantro.exe"));
 
+    // File > New opens the task editor; what it saves is the editor test's business.
+    PostMessageA(main, WM_COMMAND, MainMenuCommand("mnuNew"), 0);
+    HWND editor = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (editor = FindWindowA("VantroTaskEditor", kTitle.c_str())) != nullptr; }, 10000));
+    PostMessageA(editor, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(editor); }, 5000));
+
     // Its about box shows the version from the program's version resource.
     PostMessageA(main, WM_COMMAND, MainMenuCommand("mnuAbout"), 0);
     HWND about = nullptr;
