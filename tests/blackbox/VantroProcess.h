@@ -3,6 +3,7 @@
 // tests that look at the program from outside, as a user would.
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -22,15 +23,16 @@ public:
     bool Running() const;
     void Kill();
 
-    // A top-level window of this process with the given class ("#32770" for a
-    // message box) and caption, waited for up to ms.
-    HWND WaitForWindow(const char* className, const std::string& caption, DWORD ms) const;
-
 private:
     TempFolder folder_;
     UniqueKernelHandle process_;
-    DWORD processId_ = 0;
 };
+
+// Polls until done() holds or ms have passed; false on the timeout.
+bool WaitUntil(const std::function<bool()>& done, DWORD ms);
+// A visible top-level window of the given class ("#32770" for a message box) and
+// caption, waited for up to ms. The test's prefix runs one Vantro at a time.
+HWND WaitForWindow(const char* className, const std::string& caption, DWORD ms);
 
 DateTime LocalNow();
 // The start of the next minute, after waiting (when needed) until enough of this minute

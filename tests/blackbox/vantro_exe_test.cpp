@@ -4,7 +4,7 @@
 #include <commctrl.h>
 #include <tlhelp32.h>
 
-#include <functional>
+#include <algorithm>
 #include <string>
 
 #include "VantroProcess.h"
@@ -29,7 +29,7 @@ protected:
         WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kRunning, RegValue::Boolean(false), REG_DWORD);
         WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kShowCloseWindows, RegValue::Text("F"), REG_SZ);
     }
-    HWND MainWindow(VantroProcess& vantro) { return vantro.WaitForWindow("VantroMain", kTitle, 20000); }
+    static HWND MainWindow() { return WaitForWindow("VantroMain", kTitle, 20000); }
 
     VantroProcess vantro;
 };
@@ -54,15 +54,21 @@ void RegAddTask(const char* root, const std::string& name, const std::string& ou
     RegAdd(key, store::kRunOnce, "REG_DWORD", once ? "4294967295" : "0", root);
 }
 
+int CountProcesses(const char* exeName) {
+    UniqueKernelHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    int count = 0;
+    for (BOOL more = Process32First(snapshot.get(), &entry); more; more = Process32Next(snapshot.get(), &entry))
+        count += lstrcmpiA(entry.szExeFile, exeName) == 0;
+    return count;
+}
+
 // Waits for the files that due tasks write: up to the next minute, plus time for the
 // tick and the launches and for the stamps and deletions that follow.
 void WaitForFiles(const std::vector<std::string>& files) {
-    auto all = [&] {
-        for (const std::string& file : files)
-            if (!FileExists(file)) return false;
-        return true;
-    };
-    for (DWORD until = GetTickCount() + 90000; !all() && static_cast<LONG>(until - GetTickCount()) > 0;) Sleep(500);
+    WaitUntil([&] { return std::all_of(files.begin(), files.end(), [](auto& file) { return FileExists(file); }); },
+              90000);
     Sleep(1500);
 }
 
@@ -84,9 +90,9 @@ TEST_F(VantroExeTest, WithAReadOnlyMachineStoreAndUpdateRaisedBothStoresTasksRun
     ReadOnlyKeys readOnly({store::kProgramKey, store::kTasksKey, store::TaskKey("Everyone")});
 
     vantro.Start();
-    HWND main = MainWindow(vantro);
+    HWND main = MainWindow();
     ASSERT_NE(nullptr, main);
-    EXPECT_EQ(nullptr, vantro.WaitForWindow("#32770", kTitle, 3000)) << "a box came up at start-up";
+    EXPECT_EQ(nullptr, WaitForWindow("#32770", kTitle, 3000)) << "a box came up at start-up";
     WaitForFiles({machineOut, userOut});
     EXPECT_TRUE(FileExists(machineOut));
     EXPECT_TRUE(FileExists(userOut));
@@ -98,35 +104,14 @@ TEST_F(VantroExeTest, WithAReadOnlyMachineStoreAndUpdateRaisedBothStoresTasksRun
     EXPECT_TRUE(vantro.WaitForExit(20000));
 }
 
-namespace {
-
-bool WaitUntil(const std::function<bool()>& done, DWORD ms) {
-    for (DWORD until = GetTickCount() + ms; !done(); Sleep(100))
-        if (static_cast<LONG>(until - GetTickCount()) <= 0) return false;
-    return true;
-}
-
-int CountProcesses(const char* exeName) {
-    UniqueKernelHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-    PROCESSENTRY32 entry{};
-    entry.dwSize = sizeof entry;
-    int count = 0;
-    for (BOOL more = Process32First(snapshot.get(), &entry); more; more = Process32Next(snapshot.get(), &entry))
-        count += lstrcmpiA(entry.szExeFile, exeName) == 0;
-    return count;
-}
-
-}  // namespace
 
 TEST_F(VantroExeTest, TaskExeStartsVantroAndLaterBringsItBackFromTheTray) {
     UsedStore();
     WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kPath, RegValue::Text(vantro.Folder()), REG_SZ);
     const std::string task = "\"" + vantro.Folder() + "\\task.exe\"";
     ASSERT_EQ(0u, RunToEnd(task));
-    HWND main = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (main = FindWindowA("VantroMain", kTitle.c_str())) && IsWindowVisible(main); },
-                          20000))
-        << "task.exe did not start Vantro";
+    HWND main = MainWindow();
+    ASSERT_NE(nullptr, main) << "task.exe did not start Vantro";
     DWORD processId = 0;
     GetWindowThreadProcessId(main, &processId);
     UniqueKernelHandle started(OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, processId));
@@ -144,15 +129,15 @@ TEST_F(VantroExeTest, TaskExeStartsVantroAndLaterBringsItBackFromTheTray) {
 
     // File > New opens the task editor; what it saves is the editor test's business.
     PostMessageA(main, WM_COMMAND, MainMenuCommand("mnuNew"), 0);
-    HWND editor = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (editor = FindWindowA("VantroTaskEditor", kTitle.c_str())) != nullptr; }, 10000));
+    HWND editor = WaitForWindow("VantroTaskEditor", kTitle, 10000);
+    ASSERT_NE(nullptr, editor);
     PostMessageA(editor, WM_CLOSE, 0, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(editor); }, 5000));
 
     // Its about box shows the version from the program's version resource.
     PostMessageA(main, WM_COMMAND, MainMenuCommand("mnuAbout"), 0);
-    HWND about = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (about = FindWindowA("VantroAbout", "About Vantro")) != nullptr; }, 10000));
+    HWND about = WaitForWindow("VantroAbout", "About Vantro", 10000);
+    ASSERT_NE(nullptr, about);
     EXPECT_NE(nullptr, FindWindowExA(about, nullptr, "Static", "Version 1.6.0"));
     PostMessageA(about, WM_CLOSE, 0, 0);
 
@@ -164,7 +149,7 @@ TEST_F(VantroExeTest, EscapeOnTheDeleteQuestionKeepsTheTaskAndYesDeletesIt) {
     UsedStore();
     CreateKey(HKEY_LOCAL_MACHINE, store::TaskKey("Backup"));
     vantro.Start();
-    HWND main = MainWindow(vantro);
+    HWND main = MainWindow();
     ASSERT_NE(nullptr, main);
     HWND list = FindWindowExA(main, nullptr, WC_LISTVIEWA, nullptr);
     RECT header{};  // the first row lies just below the list's header
@@ -174,7 +159,7 @@ TEST_F(VantroExeTest, EscapeOnTheDeleteQuestionKeepsTheTaskAndYesDeletesIt) {
         PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, firstRow);
         PostMessageA(list, WM_LBUTTONUP, 0, firstRow);
         PostMessageA(list, WM_KEYDOWN, VK_DELETE, 1);
-        HWND box = vantro.WaitForWindow("#32770", kTitle, 20000);
+        HWND box = WaitForWindow("#32770", kTitle, 20000);
         ASSERT_NE(nullptr, box) << "no question";
         PostMessageA(box, WM_KEYDOWN, key, 1);
         ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 5000));
