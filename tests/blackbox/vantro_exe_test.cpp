@@ -34,24 +34,20 @@ protected:
     VantroProcess vantro;
 };
 
-// reg add for one value of the real registry, as a user or another program would.
-void RegAdd(const std::string& key, const std::string& name, const char* type, const std::string& data,
-            const char* root = "HKLM") {
-    std::string command = "C:\\windows\\system32\\reg.exe add \"" + std::string(root) + "\\" + key + "\" /v \"" +
-                          name + "\" /t " + type + " /d \"" + data + "\" /f";
-    ASSERT_EQ(0u, RunToEnd(command)) << command;
-}
-
-// A whole task written with reg add, due on `date` at `time` every day or once; its
-// command writes `out`.
-void RegAddTask(const char* root, const std::string& name, const std::string& out, const std::string& date,
-                const std::string& time, bool once) {
+// A whole task written as another program would, due on `date` at `time` every day or
+// once; its command writes `out`.
+void AddTaskFromOutside(HKEY root, const std::string& name, const std::string& out, const std::string& date,
+                        const std::string& time, bool once) {
     const std::string key = store::TaskKey(name);
-    RegAdd(key, store::kLocation, "REG_SZ", "C:\\windows\\system32\\cmd.exe /c echo " + name + ">" + out, root);
-    RegAdd(key, store::kDaysOfTheWeek, "REG_SZ", once ? "" : "Sat,Fri,Thu,Wed,Tue,Mon,Sun", root);
-    RegAdd(key, store::kStartDate, "REG_SZ", date, root);
-    RegAdd(key, store::kStartTime, "REG_SZ", time, root);
-    RegAdd(key, store::kRunOnce, "REG_DWORD", once ? "4294967295" : "0", root);
+    auto text = [&](const char* value, const std::string& data) {
+        WriteKeyValue(root, key, value, RegValue::Text(data), REG_SZ);
+    };
+    CreateKey(root, key);
+    text(store::kLocation, "C:\\windows\\system32\\cmd.exe /c echo " + name + ">" + out);
+    text(store::kDaysOfTheWeek, once ? "" : "Sat,Fri,Thu,Wed,Tue,Mon,Sun");
+    text(store::kStartDate, date);
+    text(store::kStartTime, time);
+    WriteKeyValue(root, key, store::kRunOnce, RegValue::Boolean(once), REG_DWORD);
 }
 
 int CountProcesses(const char* exeName) {
@@ -75,7 +71,7 @@ void WaitForFiles(const std::vector<std::string>& files) {
 }  // namespace
 
 // One real minute serves every task that must launch from outside: a user who is not an
-// administrator (the machine store may only be read), tasks written with reg add in both
+// administrator (the machine store may only be read), tasks written from outside in both
 // stores, and "Update" raised so the clock tick rebuilds the grid at the minute's start.
 TEST_F(VantroExeTest, WithAReadOnlyMachineStoreAndUpdateRaisedBothStoresTasksRunAtTheirMinute) {
     UsedStore();
@@ -84,9 +80,9 @@ TEST_F(VantroExeTest, WithAReadOnlyMachineStoreAndUpdateRaisedBothStoresTasksRun
     const DateTime due = *next, now = LocalNow();
     const std::string date = datetext::DateMMDDYYYY(now.date()), time = datetext::TimeHHMMAmPm(due);
     const std::string machineOut = vantro.Folder() + "\\machine.txt", userOut = vantro.Folder() + "\\user.txt";
-    RegAddTask("HKLM", "Everyone", machineOut, date, time, false);
-    RegAddTask("HKCU", "Mine", userOut, date, time, true);
-    RegAdd(store::kTasksKey, store::kUpdate, "REG_DWORD", "4294967295", "HKCU");
+    AddTaskFromOutside(HKEY_LOCAL_MACHINE, "Everyone", machineOut, date, time, false);
+    AddTaskFromOutside(HKEY_CURRENT_USER, "Mine", userOut, date, time, true);
+    WriteKeyValue(HKEY_CURRENT_USER, store::kTasksKey, store::kUpdate, RegValue::Boolean(true), REG_DWORD);
     ReadOnlyKeys readOnly({store::kProgramKey, store::kTasksKey, store::TaskKey("Everyone")});
 
     vantro.Start();
