@@ -29,19 +29,6 @@ TEST_F(TaskListTest, RowsShowTheStoredRecordsAndEmptyCellsForMissingValues) {
     EXPECT_EQ(row("Bare"), "Paused|Bare| at |||");
 }
 
-TEST_F(TaskListTest, DeleteTaskRemovesTheRecordAndItsRowAndNothingWithoutAName) {
-    AddTask({.name = "Backup", .location = "C:\\backup.exe"});
-    AddTask({.name = "Clean", .location = "C:\\clean.exe"});
-    tasks.DeleteTask(store::Store::Machine, "");
-    tasks.DeleteTask(store::Store::Machine, "Nobody");
-    EXPECT_TRUE(TaskExists("Backup"));
-    EXPECT_EQ(controls.grdProgram.Rows(), 3) << "the grid is rebuilt all the same";
-    tasks.DeleteTask(store::Store::Machine, "Backup");
-    EXPECT_FALSE(TaskExists("Backup"));
-    EXPECT_EQ(RowOf("Backup"), 0);
-    EXPECT_NE(RowOf("Clean"), 0);
-}
-
 // Choosing a row by key or click, and the commands it offers: the start-up test.
 TEST_F(TaskListTest, LeftPressShowsTheRowsPauseStateAndLastRunAndOnNoTaskRowLeavesTheStatusAlone) {
     AddTask({.name = "Call", .location = "MSG:Hi", .paused = true});
