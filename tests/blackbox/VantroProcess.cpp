@@ -27,9 +27,7 @@ VantroProcess::VantroProcess() {
     }
 }
 
-VantroProcess::~VantroProcess() {
-    if (Running()) Kill();
-}
+VantroProcess::~VantroProcess() { Kill(); }
 
 void VantroProcess::Start() {
     std::string exe = folder_.Path() + "\\Vantro.exe";
@@ -48,10 +46,6 @@ void VantroProcess::Start() {
 
 bool VantroProcess::WaitForExit(DWORD ms) {
     return process_ && WaitForSingleObject(process_.get(), ms) == WAIT_OBJECT_0;
-}
-
-bool VantroProcess::Running() const {
-    return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
 }
 
 void VantroProcess::Kill() {

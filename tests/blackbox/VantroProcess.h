@@ -20,7 +20,6 @@ public:
     const std::string& Folder() const { return folder_.Path(); }
     void Start();
     bool WaitForExit(DWORD ms);
-    bool Running() const;
     void Kill();
 
 private:

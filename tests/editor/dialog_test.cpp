@@ -99,9 +99,7 @@ TEST_F(DialogTest, TabbingIntoAnEmptyLocationBrowsesAndBrowseKeepsTheLastFileCho
         EXPECT_EQ("C:\\bin\\tool.exe", form.txtLocation.Text());
         form.txtLocation.SetFocus();  // holds text: no dialog
     });
-    ASSERT_EQ(2u, prompts.asked.size());
-    EXPECT_EQ("All Executables|*.exe;*.com;*.bat|All Files|*.*", prompts.asked[0].text);
-    EXPECT_EQ("", prompts.asked[0].title);
+    EXPECT_EQ(2u, prompts.asked.size()) << "a file dialog on the tab and on Browse, none on a filled location";
 }
 
 }  // namespace

@@ -10,7 +10,6 @@ TEST_F(SaveTest, TheDaysMessageComesFirstAndARunOnceTaskIgnoresTheDays) {
         Click(form.btnOK);
         EXPECT_EQ(std::vector<std::string>{kDaysMessage}, Texts());
         EXPECT_EQ(static_cast<UINT>(MB_OK), prompts.asked[0].style);
-        EXPECT_EQ("Vantro 1.6", prompts.asked[0].title);
         Click(form.optSP);
         Click(form.btnOK);
         EXPECT_EQ(kDaysMessage, Texts().back());
