@@ -4,7 +4,7 @@ namespace {
 
 using SaveTest = EditorTest;
 
-TEST_F(SaveTest, TheDaysMessageComesFirstAndARunOnceTaskIgnoresTheDays) {
+TEST_F(SaveTest, TheDaysMessageComesFirstAndARunOnceTaskIgnoresTheDaysAndIsStoredTrimmedFromThePickers) {
     WithEditor(&TaskCommands::mnuNew_Click, [&](frmNew& form) {
         Click(form.optSM);  // a message with no text, no name: the days still come first
         Click(form.btnOK);
