@@ -1,7 +1,5 @@
 #include "VantroProcess.h"
 
-#include <commctrl.h>
-
 #include <cstdlib>
 #include <stdexcept>
 
@@ -19,29 +17,6 @@ std::string BinFolder() {
     return folder;
 }
 
-struct WindowSearch {
-    DWORD processId;
-    const char* className;
-    const std::string* caption;
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM param) {
-    auto* search = reinterpret_cast<WindowSearch*>(param);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    if (pid != search->processId || !IsWindowVisible(hwnd)) return TRUE;
-    char className[64] = "";
-    char caption[256] = "";
-    GetClassNameA(hwnd, className, sizeof className);
-    GetWindowTextA(hwnd, caption, sizeof caption);
-    if (*search->caption == caption && std::string(search->className) == className) {
-        search->found = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 }  // namespace
 
 VantroProcess::VantroProcess() {
@@ -52,9 +27,7 @@ VantroProcess::VantroProcess() {
     }
 }
 
-VantroProcess::~VantroProcess() {
-    if (Running()) Kill();
-}
+VantroProcess::~VantroProcess() { Kill(); }
 
 void VantroProcess::Start() {
     std::string exe = folder_.Path() + "\\Vantro.exe";
@@ -68,16 +41,11 @@ void VantroProcess::Start() {
         throw std::runtime_error("cannot start Vantro.exe");
     UniqueKernelHandle thread(info.hThread);
     process_.reset(info.hProcess);
-    processId_ = info.dwProcessId;
     WaitForInputIdle(info.hProcess, 10000);
 }
 
 bool VantroProcess::WaitForExit(DWORD ms) {
     return process_ && WaitForSingleObject(process_.get(), ms) == WAIT_OBJECT_0;
-}
-
-bool VantroProcess::Running() const {
-    return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
 }
 
 void VantroProcess::Kill() {
@@ -86,24 +54,16 @@ void VantroProcess::Kill() {
     WaitForSingleObject(process_.get(), 10000);
 }
 
-HWND VantroProcess::WaitForWindow(const char* className, const std::string& caption, DWORD ms) const {
-    DWORD until = GetTickCount() + ms;
-    do {
-        WindowSearch search{processId_, className, &caption};
-        EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&search));
-        if (search.found) return search.found;
-        Sleep(100);
-    } while (static_cast<LONG>(until - GetTickCount()) > 0);
-    return nullptr;
+bool WaitUntil(const std::function<bool()>& done, DWORD ms) {
+    for (DWORD until = GetTickCount() + ms; !done(); Sleep(100))
+        if (static_cast<LONG>(until - GetTickCount()) <= 0) return false;
+    return true;
 }
 
-bool VantroProcess::SetPicker(HWND picker, const SYSTEMTIME& value) const {
-    void* remote = VirtualAllocEx(process_.get(), nullptr, sizeof value, MEM_COMMIT, PAGE_READWRITE);
-    if (!remote) return false;
-    bool set = WriteProcessMemory(process_.get(), remote, &value, sizeof value, nullptr) &&
-               SendMessageA(picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(remote));
-    VirtualFreeEx(process_.get(), remote, 0, MEM_RELEASE);
-    return set;
+HWND WaitForWindow(const char* className, const std::string& caption, DWORD ms) {
+    HWND found = nullptr;
+    auto shown = [&] { return (found = FindWindowA(className, caption.c_str())) && IsWindowVisible(found); };
+    return WaitUntil(shown, ms) ? found : nullptr;
 }
 
 DateTime LocalNow() {

@@ -3,6 +3,7 @@
 // tests that look at the program from outside, as a user would.
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -19,27 +20,24 @@ public:
     const std::string& Folder() const { return folder_.Path(); }
     void Start();
     bool WaitForExit(DWORD ms);
-    bool Running() const;
     void Kill();
-
-    // A top-level window of this process with the given class ("#32770" for a
-    // message box) and caption, waited for up to ms.
-    HWND WaitForWindow(const char* className, const std::string& caption, DWORD ms) const;
-    // Sets a date or time picker of the program, through a copy of the value in its memory.
-    bool SetPicker(HWND picker, const SYSTEMTIME& value) const;
 
 private:
     TempFolder folder_;
     UniqueKernelHandle process_;
-    DWORD processId_ = 0;
 };
+
+// Polls until done() holds or ms have passed; false on the timeout.
+bool WaitUntil(const std::function<bool()>& done, DWORD ms);
+// A visible top-level window of the given class ("#32770" for a message box) and
+// caption, waited for up to ms. The test's prefix runs one Vantro at a time.
+HWND WaitForWindow(const char* className, const std::string& caption, DWORD ms);
 
 DateTime LocalNow();
 // The start of the next minute, after waiting (when needed) until enough of this minute
 // is left to prepare a task due then; nothing when that would cross midnight.
 std::optional<DateTime> NextMinuteWithRoom();
 
-// Text of a message box's message (its static text).
 // Runs a command line to its end (e.g. the Windows reg tool); returns its exit code.
 DWORD RunToEnd(const std::string& commandLine, DWORD ms = 30000);
 // Removes the program's two stores from the real registry of this Wine prefix.

@@ -4,7 +4,7 @@
 #include <commctrl.h>
 #include <tlhelp32.h>
 
-#include <functional>
+#include <algorithm>
 #include <string>
 
 #include "VantroProcess.h"
@@ -29,81 +29,25 @@ protected:
         WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kRunning, RegValue::Boolean(false), REG_DWORD);
         WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kShowCloseWindows, RegValue::Text("F"), REG_SZ);
     }
-    HWND MainWindow(VantroProcess& vantro) { return vantro.WaitForWindow("VantroMain", kTitle, 20000); }
+    static HWND MainWindow() { return WaitForWindow("VantroMain", kTitle, 20000); }
 
     VantroProcess vantro;
 };
 
-// reg add for one value of the real registry, as a user or another program would.
-void RegAdd(const std::string& key, const std::string& name, const char* type, const std::string& data,
-            const char* root = "HKLM") {
-    std::string command = "C:\\windows\\system32\\reg.exe add \"" + std::string(root) + "\\" + key + "\" /v \"" +
-                          name + "\" /t " + type + " /d \"" + data + "\" /f";
-    ASSERT_EQ(0u, RunToEnd(command)) << command;
-}
-
-// A whole task written with reg add, due on `date` at `time` every day or once; its
-// command writes `out`.
-void RegAddTask(const char* root, const std::string& name, const std::string& out, const std::string& date,
-                const std::string& time, bool once) {
+// A whole task written as another program would, due on `date` at `time` every day or
+// once; its command writes `out`.
+void AddTaskFromOutside(HKEY root, const std::string& name, const std::string& out, const std::string& date,
+                        const std::string& time, bool once) {
     const std::string key = store::TaskKey(name);
-    RegAdd(key, store::kLocation, "REG_SZ", "C:\\windows\\system32\\cmd.exe /c echo " + name + ">" + out, root);
-    RegAdd(key, store::kDaysOfTheWeek, "REG_SZ", once ? "" : "Sat,Fri,Thu,Wed,Tue,Mon,Sun", root);
-    RegAdd(key, store::kStartDate, "REG_SZ", date, root);
-    RegAdd(key, store::kStartTime, "REG_SZ", time, root);
-    RegAdd(key, store::kRunOnce, "REG_DWORD", once ? "4294967295" : "0", root);
-}
-
-// Waits for the files that due tasks write: up to the next minute, plus time for the
-// tick and the launches and for the stamps and deletions that follow.
-void WaitForFiles(const std::vector<std::string>& files) {
-    auto all = [&] {
-        for (const std::string& file : files)
-            if (!FileExists(file)) return false;
-        return true;
+    auto text = [&](const char* value, const std::string& data) {
+        WriteKeyValue(root, key, value, RegValue::Text(data), REG_SZ);
     };
-    for (DWORD until = GetTickCount() + 90000; !all() && static_cast<LONG>(until - GetTickCount()) > 0;) Sleep(500);
-    Sleep(1500);
-}
-
-}  // namespace
-
-// One real minute serves every task that must launch from outside: a user who is not an
-// administrator (the machine store may only be read), tasks written with reg add in both
-// stores, and "Update" raised so the clock tick rebuilds the grid at the minute's start.
-TEST_F(VantroExeTest, WithAReadOnlyMachineStoreAndUpdateRaisedBothStoresTasksRunAtTheirMinute) {
-    UsedStore();
-    std::optional<DateTime> next = NextMinuteWithRoom();
-    if (!next) GTEST_SKIP() << "too close to midnight for a one-minute wait";
-    const DateTime due = *next, now = LocalNow();
-    const std::string date = datetext::DateMMDDYYYY(now.date()), time = datetext::TimeHHMMAmPm(due);
-    const std::string machineOut = vantro.Folder() + "\\machine.txt", userOut = vantro.Folder() + "\\user.txt";
-    RegAddTask("HKLM", "Everyone", machineOut, date, time, false);
-    RegAddTask("HKCU", "Mine", userOut, date, time, true);
-    RegAdd(store::kTasksKey, store::kUpdate, "REG_DWORD", "4294967295", "HKCU");
-    ReadOnlyKeys readOnly({store::kProgramKey, store::kTasksKey, store::TaskKey("Everyone")});
-
-    vantro.Start();
-    HWND main = MainWindow(vantro);
-    ASSERT_NE(nullptr, main);
-    EXPECT_EQ(nullptr, vantro.WaitForWindow("#32770", kTitle, 3000)) << "a box came up at start-up";
-    WaitForFiles({machineOut, userOut});
-    EXPECT_TRUE(FileExists(machineOut));
-    EXPECT_TRUE(FileExists(userOut));
-    EXPECT_TRUE(ListSubKeys(HKEY_CURRENT_USER, store::kTasksKey).empty()) << "the user's run-once task is gone";
-    EXPECT_EQ(std::vector<std::string>{"Everyone"}, ListSubKeys(HKEY_LOCAL_MACHINE, store::kTasksKey));
-    EXPECT_FALSE(ReadKeyValue(HKEY_CURRENT_USER, store::MachineTaskRunKey("Everyone"), store::kLastRan).IsEmpty());
-
-    PostMessageA(main, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(vantro.WaitForExit(20000));
-}
-
-namespace {
-
-bool WaitUntil(const std::function<bool()>& done, DWORD ms) {
-    for (DWORD until = GetTickCount() + ms; !done(); Sleep(100))
-        if (static_cast<LONG>(until - GetTickCount()) <= 0) return false;
-    return true;
+    CreateKey(root, key);
+    text(store::kLocation, "C:\\windows\\system32\\cmd.exe /c echo " + name + ">" + out);
+    text(store::kDaysOfTheWeek, once ? "" : "Sat,Fri,Thu,Wed,Tue,Mon,Sun");
+    text(store::kStartDate, date);
+    text(store::kStartTime, time);
+    WriteKeyValue(root, key, store::kRunOnce, RegValue::Boolean(once), REG_DWORD);
 }
 
 int CountProcesses(const char* exeName) {
@@ -116,17 +60,54 @@ int CountProcesses(const char* exeName) {
     return count;
 }
 
+// Waits for the files that due tasks write: up to the next minute, plus time for the
+// tick and the launches and for the stamps and deletions that follow.
+void WaitForFiles(const std::vector<std::string>& files) {
+    WaitUntil([&] { return std::all_of(files.begin(), files.end(), [](auto& file) { return FileExists(file); }); },
+              90000);
+    Sleep(1500);
+}
+
 }  // namespace
+
+// One real minute serves every task that must launch from outside: a user who is not an
+// administrator (the machine store may only be read), tasks written from outside in both
+// stores, and "Update" raised so the clock tick rebuilds the grid at the minute's start.
+TEST_F(VantroExeTest, WithAReadOnlyMachineStoreAndUpdateRaisedBothStoresTasksRunAtTheirMinute) {
+    UsedStore();
+    std::optional<DateTime> next = NextMinuteWithRoom();
+    if (!next) GTEST_SKIP() << "too close to midnight for a one-minute wait";
+    const DateTime due = *next, now = LocalNow();
+    const std::string date = datetext::DateMMDDYYYY(now.date()), time = datetext::TimeHHMMAmPm(due);
+    const std::string machineOut = vantro.Folder() + "\\machine.txt", userOut = vantro.Folder() + "\\user.txt";
+    AddTaskFromOutside(HKEY_LOCAL_MACHINE, "Everyone", machineOut, date, time, false);
+    AddTaskFromOutside(HKEY_CURRENT_USER, "Mine", userOut, date, time, true);
+    WriteKeyValue(HKEY_CURRENT_USER, store::kTasksKey, store::kUpdate, RegValue::Boolean(true), REG_DWORD);
+    ReadOnlyKeys readOnly({store::kProgramKey, store::kTasksKey, store::TaskKey("Everyone")});
+
+    vantro.Start();
+    HWND main = MainWindow();
+    ASSERT_NE(nullptr, main);
+    EXPECT_EQ(nullptr, WaitForWindow("#32770", kTitle, 3000)) << "a box came up at start-up";
+    WaitForFiles({machineOut, userOut});
+    EXPECT_TRUE(FileExists(machineOut));
+    EXPECT_TRUE(FileExists(userOut));
+    EXPECT_TRUE(ListSubKeys(HKEY_CURRENT_USER, store::kTasksKey).empty()) << "the user's run-once task is gone";
+    EXPECT_EQ(std::vector<std::string>{"Everyone"}, ListSubKeys(HKEY_LOCAL_MACHINE, store::kTasksKey));
+    EXPECT_FALSE(ReadKeyValue(HKEY_CURRENT_USER, store::MachineTaskRunKey("Everyone"), store::kLastRan).IsEmpty());
+
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(vantro.WaitForExit(20000));
+}
+
 
 TEST_F(VantroExeTest, TaskExeStartsVantroAndLaterBringsItBackFromTheTray) {
     UsedStore();
     WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kPath, RegValue::Text(vantro.Folder()), REG_SZ);
     const std::string task = "\"" + vantro.Folder() + "\\task.exe\"";
     ASSERT_EQ(0u, RunToEnd(task));
-    HWND main = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (main = FindWindowA("VantroMain", kTitle.c_str())) && IsWindowVisible(main); },
-                          20000))
-        << "task.exe did not start Vantro";
+    HWND main = MainWindow();
+    ASSERT_NE(nullptr, main) << "task.exe did not start Vantro";
     DWORD processId = 0;
     GetWindowThreadProcessId(main, &processId);
     UniqueKernelHandle started(OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, processId));
@@ -142,10 +123,17 @@ TEST_F(VantroExeTest, TaskExeStartsVantroAndLaterBringsItBackFromTheTray) {
     Sleep(2000);  // a second copy would have started by now
     EXPECT_EQ(1, CountProcesses("Vantro.exe"));
 
+    // File > New opens the task editor; what it saves is the editor test's business.
+    PostMessageA(main, WM_COMMAND, MainMenuCommand("mnuNew"), 0);
+    HWND editor = WaitForWindow("VantroTaskEditor", kTitle, 10000);
+    ASSERT_NE(nullptr, editor);
+    PostMessageA(editor, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(editor); }, 5000));
+
     // Its about box shows the version from the program's version resource.
     PostMessageA(main, WM_COMMAND, MainMenuCommand("mnuAbout"), 0);
-    HWND about = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (about = FindWindowA("VantroAbout", "About Vantro")) != nullptr; }, 10000));
+    HWND about = WaitForWindow("VantroAbout", "About Vantro", 10000);
+    ASSERT_NE(nullptr, about);
     EXPECT_NE(nullptr, FindWindowExA(about, nullptr, "Static", "Version 1.6.0"));
     PostMessageA(about, WM_CLOSE, 0, 0);
 
@@ -157,7 +145,7 @@ TEST_F(VantroExeTest, EscapeOnTheDeleteQuestionKeepsTheTaskAndYesDeletesIt) {
     UsedStore();
     CreateKey(HKEY_LOCAL_MACHINE, store::TaskKey("Backup"));
     vantro.Start();
-    HWND main = MainWindow(vantro);
+    HWND main = MainWindow();
     ASSERT_NE(nullptr, main);
     HWND list = FindWindowExA(main, nullptr, WC_LISTVIEWA, nullptr);
     RECT header{};  // the first row lies just below the list's header
@@ -167,7 +155,7 @@ TEST_F(VantroExeTest, EscapeOnTheDeleteQuestionKeepsTheTaskAndYesDeletesIt) {
         PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, firstRow);
         PostMessageA(list, WM_LBUTTONUP, 0, firstRow);
         PostMessageA(list, WM_KEYDOWN, VK_DELETE, 1);
-        HWND box = vantro.WaitForWindow("#32770", kTitle, 20000);
+        HWND box = WaitForWindow("#32770", kTitle, 20000);
         ASSERT_NE(nullptr, box) << "no question";
         PostMessageA(box, WM_KEYDOWN, key, 1);
         ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 5000));

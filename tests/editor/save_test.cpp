@@ -4,39 +4,30 @@ namespace {
 
 using SaveTest = EditorTest;
 
-TEST_F(SaveTest, ANewWeeklyProgramIsStoredTrimmedWithItsDaysAndListed) {
-    WithEditor(&TaskCommands::mnuNew_Click, [&](frmNew& form) {
-        FillProgram(form, "  Backup  ", " C:\\bin\\backup.exe /all ", {1, 3, 5});
-        Click(form.btnOK);
-        EXPECT_TRUE(form.Saved());
-    });
-    EXPECT_TRUE(prompts.asked.empty());
-    EXPECT_EQ("C:\\bin\\backup.exe /all|Fri,Wed,Mon|12/04/1998|07:05 PM|0", Record("Backup"));
-    EXPECT_NE(0, RowOf("Backup")) << "the list is rebuilt after the save";
-}
-
-TEST_F(SaveTest, TheDaysMessageComesFirstAndARunOnceTaskIgnoresTheDays) {
+TEST_F(SaveTest, TheDaysMessageComesFirstAndARunOnceTaskIgnoresTheDaysAndIsStoredTrimmedFromThePickers) {
     WithEditor(&TaskCommands::mnuNew_Click, [&](frmNew& form) {
         Click(form.optSM);  // a message with no text, no name: the days still come first
         Click(form.btnOK);
         EXPECT_EQ(std::vector<std::string>{kDaysMessage}, Texts());
         EXPECT_EQ(static_cast<UINT>(MB_OK), prompts.asked[0].style);
-        EXPECT_EQ("Vantro 1.6", prompts.asked[0].title);
         Click(form.optSP);
         Click(form.btnOK);
         EXPECT_EQ(kDaysMessage, Texts().back());
         EXPECT_FALSE(form.Saved());
 
-        Type(form.txtProgramName, "Once");
-        Type(form.txtLocation, "C:\\once.exe");
+        Type(form.txtProgramName, "  Once  ");
+        Type(form.txtLocation, " C:\\once.exe /all ");
         Click(form.btnScheduled);
         Click(form.chkWeekDay[0]);
         Click(form.btnOnce);
+        // The day from the date picker, the time from the time picker.
+        form.txtDate.SetValue({1999, 1, 2, 8, 0, 0, 0});
+        form.txtTime.SetValue({1998, 12, 4, 15, 7, 0, 0});
         Click(form.btnOK2);
         Click(form.btnOK);
     });
-    EXPECT_EQ("C:\\once.exe||12/04/1998|07:05 PM|-1", Record("Once"));
-    EXPECT_EQ(1u, ListSubKeys(HKEY_LOCAL_MACHINE, store::kTasksKey).size());
+    EXPECT_EQ("C:\\once.exe /all||01/02/1999|03:07 PM|-1", Record("Once"));
+    EXPECT_NE(0, RowOf("Once")) << "the list is rebuilt after the save";
 }
 
 TEST_F(SaveTest, ABlankLocationAnEmptyNameOrAListBreakingNameIsRefusedBeforeAnyKeyExists) {

@@ -42,7 +42,7 @@ protected:
     WhenShown notices{"VantroCloseMessage", [](HWND notice) { Click(notice, "OK"); }, false};
 };
 
-TEST_F(StartupTest, FirstStartCreatesTheStoreAndProbesTheDrivesOnce) {
+TEST_F(StartupTest, FirstStartCreatesTheStoreAndProbesTheDrivesOnceUnlessTheStoredListHasOneCharacter) {
     ASSERT_FALSE(KeyExists(store::kProgramKey));
     frmMain& main = Start();
     EXPECT_TRUE(KeyExists(store::kTasksKey));
@@ -53,23 +53,16 @@ TEST_F(StartupTest, FirstStartCreatesTheStoreAndProbesTheDrivesOnce) {
     // Wine always has drive C; the list is shown without its trailing blank.
     EXPECT_EQ("C: ", Setting(store::kDrives).AsText().substr(0, 3));
     EXPECT_EQ(main.DriveList() + " ", Setting(store::kDrives).AsText());
-    main.mnuExit_Click();
-    Start();
-    EXPECT_EQ(1, DriveBoxes()) << "the next start probes no more";
-}
 
-TEST_F(StartupTest, AStoredDriveListIsUsedUnlessItHasOneCharacter) {
-    CreateKey(HKEY_LOCAL_MACHINE, store::kProgramKey);
-    auto storeDrives = [](const char* drives) {
+    auto restartWith = [this](const char* drives) {
+        window->mnuExit_Click();
         WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kDrives, RegValue::Text(drives), REG_SZ);
+        return Start().DriveList();
     };
-    storeDrives("C: D: ");
-    EXPECT_EQ("C: D:", Start().DriveList());
-    EXPECT_EQ(0, DriveBoxes());
-    window->mnuExit_Click();
-    storeDrives("C");
-    Start();
-    EXPECT_EQ(1, DriveBoxes());
+    EXPECT_EQ("C: D:", restartWith("C: D: "));
+    EXPECT_EQ(1, DriveBoxes()) << "a stored list is not probed again";
+    restartWith("C");
+    EXPECT_EQ(2, DriveBoxes());
     EXPECT_EQ("C: ", Setting(store::kDrives).AsText().substr(0, 3));
 }
 
@@ -245,31 +238,18 @@ TEST_F(StartupTest, TheGridAndTheTwoLinesFollowTheWindowSize) {
     EXPECT_TRUE(IsWindowVisible(main.Controls().txtTime.hwnd()));
 }
 
-TEST_F(StartupTest, ChoosingARowWithTheKeyboardOffersItsPauseStateAndLastRun) {
-    for (const char* name : {"Active", "Resting"}) CreateKey(HKEY_LOCAL_MACHINE, store::TaskKey(name));
-    WriteKeyValue(HKEY_LOCAL_MACHINE, store::TaskKey("Resting"), store::kPaused, RegValue::Boolean(true), REG_DWORD);
-    frmMain& main = Start();
-    HWND list = GetWindow(main.hwnd(), GW_CHILD);
-    ASSERT_EQ(2, ListView_GetItemCount(list));
-
-    ListView_SetItemState(list, 1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-    EXPECT_EQ(2, main.Controls().grdProgram.Row());
-    EXPECT_TRUE(main.Controls().mnuUnPause.Visible());
-    EXPECT_FALSE(main.Controls().mnuPause.Visible());
-    EXPECT_EQ("Last ran was NEVER", main.Controls().txtStatus.Text());
-
-    ListView_SetItemState(list, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-    EXPECT_EQ(1, main.Controls().grdProgram.Row());
-    EXPECT_TRUE(main.Controls().mnuPause.Visible());
-}
-
-TEST_F(StartupTest, AClickOnEmptySpaceLeavesNoTaskForTheTaskCommands) {
+TEST_F(StartupTest, ARowChosenByKeyOrClickOffersItsCommandsAndAClickOnEmptySpaceNone) {
     AddTask({.name = "Backup", .location = "C:\\backup.exe", .days = "Mon"});
+    AddTask({.name = "Resting", .location = "C:\\rest.exe", .days = "Mon", .paused = true});
     frmMain& main = Start();
     main.Show();
     HWND list = GetWindow(main.hwnd(), GW_CHILD);
     const MainControls& c = main.Controls();
     EXPECT_FALSE(c.mnuEdit.Enabled() || c.mnuDelete.Enabled() || c.mnuRun.Enabled()) << "nothing is chosen at the start";
+    ListView_SetItemState(list, 1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    EXPECT_EQ(2, c.grdProgram.Row());
+    EXPECT_TRUE(c.mnuUnPause.Visible() && !c.mnuPause.Visible());
+    EXPECT_EQ("Last ran was NEVER", c.txtStatus.Text());
     auto click = [&](POINT at) {
         SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
         SendMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
@@ -279,7 +259,7 @@ TEST_F(StartupTest, AClickOnEmptySpaceLeavesNoTaskForTheTaskCommands) {
     GetClientRect(list, &client);
     click({item.left + 2, (item.top + item.bottom) / 2});
     ASSERT_EQ(1, c.grdProgram.Row());
-    EXPECT_TRUE(c.mnuEdit.Enabled() && c.mnuDelete.Enabled() && c.mnuRun.Enabled());
+    EXPECT_TRUE(c.mnuEdit.Enabled() && c.mnuDelete.Enabled() && c.mnuRun.Enabled() && c.mnuPause.Visible());
     // A double click, or Enter, edits the task.
     std::string edited;
     ui::Timer closer(50, true);

@@ -29,42 +29,22 @@ TEST_F(TaskListTest, RowsShowTheStoredRecordsAndEmptyCellsForMissingValues) {
     EXPECT_EQ(row("Bare"), "Paused|Bare| at |||");
 }
 
-TEST_F(TaskListTest, DeleteTaskRemovesTheRecordAndItsRowAndNothingWithoutAName) {
-    AddTask({.name = "Backup", .location = "C:\\backup.exe"});
-    AddTask({.name = "Clean", .location = "C:\\clean.exe"});
-    tasks.DeleteTask(store::Store::Machine, "");
-    tasks.DeleteTask(store::Store::Machine, "Nobody");
-    EXPECT_TRUE(TaskExists("Backup"));
-    EXPECT_EQ(controls.grdProgram.Rows(), 3) << "the grid is rebuilt all the same";
-    tasks.DeleteTask(store::Store::Machine, "Backup");
-    EXPECT_FALSE(TaskExists("Backup"));
-    EXPECT_EQ(RowOf("Backup"), 0);
-    EXPECT_NE(RowOf("Clean"), 0);
-}
-
-TEST_F(TaskListTest, LeftPressOffersTheTaskCommandsAndLastRunOnlyOnATaskRow) {
-    AddTask({.name = "Backup", .location = "C:\\backup.exe"});
+// Choosing a row by key or click, and the commands it offers: the start-up test.
+TEST_F(TaskListTest, LeftPressShowsTheRowsPauseStateAndLastRunAndOnNoTaskRowLeavesTheStatusAlone) {
     AddTask({.name = "Call", .location = "MSG:Hi", .paused = true});
     WriteKeyValue(HKEY_LOCAL_MACHINE, store::TaskKey("Call"), store::kLastRan,
                   RegValue::Text("On 12/4/98 at 7:05:23 PM"), REG_SZ);
     tasks.LoadTaskGrid();
-    controls.mnuEdit.SetEnabled(false);
-    controls.mnuDelete.SetEnabled(false);
     auto pressOn = [&](int row) {
         controls.grdProgram.SetRow(row);
         tasks.grdProgram_MouseDown();
     };
-    pressOn(RowOf("Backup"));
-    EXPECT_TRUE(controls.mnuEdit.Enabled() && controls.mnuDelete.Enabled());
-    EXPECT_EQ(PauseOffered(), "Pause");
-    EXPECT_EQ(controls.txtStatus.Text(), "Last ran was NEVER");
     pressOn(RowOf("Call"));
     EXPECT_EQ(PauseOffered(), "UnPause");
     EXPECT_EQ(controls.txtStatus.Text(), "Last ran On 12/4/98 at 7:05:23 PM");
 
     controls.txtStatus.SetText("Vantro 1.6");
     pressOn(0);
-    EXPECT_FALSE(controls.mnuEdit.Enabled() || controls.mnuDelete.Enabled());
     EXPECT_EQ(PauseOffered(), "");
     EXPECT_EQ(controls.txtStatus.Text(), "Vantro 1.6");
 }

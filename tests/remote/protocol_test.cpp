@@ -42,24 +42,4 @@ TEST(AttachmentServer, RandomBytesFromManyConnectionsNeverTouchAnotherConnection
     EXPECT_EQ("keeper", list.front());
 }
 
-TEST(AttachmentServer, EachLimitHoldsAtItsExactBoundary) {
-    remote::AttachmentServer server(1000, 4);
-    server.Opened(1, 0);
-    server.Opened(2, 0);
-    struct Row {
-        remote::ConnectionId connection;
-        std::string request, reply;
-    } rows[] = {
-        {1, "ATTACH " + std::string(200, 'a') + "\n", "OK\n"},
-        {1, "ATTACH b\r\n", "OK\n"},
-        {1, "ATTACH c\n", "OK\n"},
-        {1, "ATTACH d\n", "OK\n"},
-        {1, "ATTACH e\n", "ERR too many attachments on this connection\n"},
-        {2, "ATTACH e\n", "OK\n"},
-        {2, "ATTACH " + std::string(201, 'a') + "\n", "ERR malformed id\n"},
-    };
-    for (const auto& row : rows) EXPECT_EQ(row.reply, server.Received(row.connection, row.request, 1).reply) << row.request;
-    EXPECT_EQ(5u, server.List().size());
-}
-
 }  // namespace

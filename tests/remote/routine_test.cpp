@@ -9,42 +9,32 @@ class RoutineTest : public ScriptedWorld {
 protected:
     RoutineTest() { StoreSettings(1, 0, "server.example.com"); }
     // Runs the routine. What all runs so far did, as one line: the machines the client
-    // was made for ("" for this one), the entries dialled, the ids attached, the boxes
+    // was made for ("" for this one), the calls dialled, the ids attached, the boxes
     // shown ("*": typing masked) and the main window's caption.
     std::string Run() {
         ConnectRemote(context, objects, main);
         std::string done = "made";
         for (const auto& [progId, machine] : components.created)
             if (progId == kRemoteClientProgId) done += " [" + machine + "]";
-        for (const auto& args : connections->CallsTo("AddConnection")) done += "; dialled " + ComponentText(args[0]);
+        for (const auto& args : connections->CallsTo("AddConnection")) {
+            done += "; dialled";
+            for (const auto& arg : args) done += " " + ComponentText(arg);
+        }
         for (const auto& args : client->CallsTo("Attach")) done += "; attached " + ComponentText(args[0]);
         for (const auto& box : prompts.asked) done += "; " + box.title + ": " + box.text + (box.masked ? " *" : "");
         char caption[64] = {};
         GetWindowTextA(main, caption, sizeof caption);
         return done + "; " + caption;
     }
-    static std::string ErrorBox(DWORD number) {
-        return "Vantro: Error: " + std::to_string(static_cast<int32_t>(number)) + "\r" + SystemMessageText(number);
+    static std::string ErrorBox(DWORD number, const std::string& text) {
+        return "Vantro: Error: " + std::to_string(static_cast<int32_t>(number)) + "\r" + text;
     }
+    static std::string ErrorBox(DWORD number) { return ErrorBox(number, SystemMessageText(number)); }
 };
 
-TEST_F(RoutineTest, FreshSettingsMakeOnlyTheLocalClient) {
-    StoreSettings(0, 0, "");
-    EXPECT_EQ("made []; Vantro 1.5", Run());
-    EXPECT_EQ(client, objects.localClient);
-    EXPECT_EQ(nullptr, objects.remoteClient);
-}
-
-TEST_F(RoutineTest, AnUnregisteredClientGivesTheErrorBoxAndEndsTheRoutine) {
-    components.objects.erase(kRemoteClientProgId);
-    EXPECT_EQ("made []; " + ErrorBox(static_cast<DWORD>(CO_E_CLASSSTRING)) + "; Vantro 1.5", Run());
-}
-
-TEST_F(RoutineTest, NetworkedAndReachableAttachesAndAReRunReplacesTheObjects) {
-    StoreSettings(0, 1, "  server.example.com ");
-    EXPECT_EQ("made [] [server.example.com]; attached HOST\\me #7; Vantro 1.5", Run()) << "one connection, no probe";
-
-    // Made again in place of the old ones; the old instance is let go without Detach.
+TEST_F(RoutineTest, ARunAgainReplacesTheObjectsAndOnlyTheNewClientDetaches) {
+    StoreSettings(0, 1, "server.example.com");
+    Run();
     auto old = client;
     components.objects[kRemoteClientProgId] = client = std::make_shared<ScriptedObject>(*old);
     client->calls.clear();
@@ -56,81 +46,63 @@ TEST_F(RoutineTest, NetworkedAndReachableAttachesAndAReRunReplacesTheObjects) {
     EXPECT_EQ(nullptr, objects.remoteClient);
 }
 
-TEST_F(RoutineTest, WithALineAlreadyUpNothingIsDialledAndTheUnreachableServerIsReportedOnce) {
-    entries = {MakeEntry("Office", "ann", "secret")};
-    components.unreachable = {"server.example.com"};
-    connections->properties["IsConnected"] = true;
-    EXPECT_EQ("made [] [server.example.com]; " + ErrorBox(RPC_S_SERVER_UNAVAILABLE) + "; Vantro 1.5", Run());
-    ReleaseRemote(objects);
-    EXPECT_TRUE(client->CallsTo("Detach").empty()) << "never attached";
-}
-
-TEST_F(RoutineTest, DialsTheChosenEntryWithItsStoredUserAndPasswordUnchanged) {
-    StoreSettings(1, 0, "server.example.com", 1);
-    entries = {MakeEntry("Office", "ann", "secret"), MakeEntry("Home", "bob", "p@ss word")};
-    components.unreachable = {"server.example.com"};
-    EXPECT_EQ("made [] [server.example.com]; dialled Home; attached HOST\\me #7; Vantro 1.5", Run())
-        << "the line up, the server is reached";
-    const std::string none;
-    EXPECT_EQ((Calls{{std::string("Home"), std::string("555-0100"), none, std::string("bob"), std::string("p@ss word"),
-                      std::string("HOME"), true, true}}),
-              connections->CallsTo("AddConnection"));
-}
-
-TEST_F(RoutineTest, AMissingUserNameOrPasswordIsAskedAndNoAnswerStopsBeforeDialling) {
-    components.unreachable = {"server.example.com"};
-    entries = {MakeEntry("Office", "UserName Not Available", "Password Not Available")};
-    prompts.inputAnswers = {"ann", "Not Available"};
-    EXPECT_EQ("made []; UserID: What is your user name?; Password: What is your password? *; No Password",
-              Run());
-    EXPECT_EQ(ComponentValue(std::string("ann")), entries[0]->properties["UserName"]);
-
-    entries = {MakeEntry("Office", "UserName Not Available", "")};
-    prompts.asked.clear();
-    components.created.clear();
-    EXPECT_EQ("made []; UserID: What is your user name?; No UserID", Run())
-        << "an empty user name stops at the first question";
-}
-
 TEST_F(RoutineTest, EachBranchDoesWhatItsSettingsAsk) {
+    enum World { InReach, OutOfReach, LineUp, Refusing, NoClient };
+    const std::string made = "made [] [server.example.com]; ", attached = "attached HOST\\me #7; ";
+    const std::string dialledOffice = "dialled Office 555-0100  ann secret HOME True True; ";
+    const std::string unreachable = ErrorBox(RPC_S_SERVER_UNAVAILABLE) + "; ";
+    const std::string userBox = "UserID: What is your user name?; ", passwordBox = "Password: What is your password? *; ";
     struct Row {
         const char* why;
         int autoDial, networked, dunNum;
-        const char* password;
-        bool refused;
+        const char *user, *password;
+        std::deque<std::optional<std::string>> answers;
+        World world;
         std::string done;
         bool detachAtExit;
     } rows[] = {
-        {"networked only, server out of reach: no dialling", 0, 1, 0, "secret", false,
-         "made [] [server.example.com]; " + ErrorBox(RPC_S_SERVER_UNAVAILABLE) + "; Vantro 1.5", false},
-        {"a stored entry number that no longer exists: the first entry", 1, 0, 7, "secret", false,
-         "made [] [server.example.com]; dialled Office; attached HOST\\me #7; Vantro 1.5", true},
-        {"no saved password: the user is asked", 1, 0, 0, "", false,
-         "made [] [server.example.com]; dialled Office; attached HOST\\me #7; Password: What is your password? *; Vantro 1.5",
-         true},
-        {"a refused attach: not attached, no detach at exit", 0, 1, 0, "secret", true,
-         "made [] [server.example.com]; attached HOST\\me #7; Vantro: Error: " +
-             std::to_string(static_cast<int32_t>(kServerRefused)) + "\rThe server is full; Vantro 1.5",
+        {"fresh settings: only the local client", 0, 0, 0, "ann", "secret", {}, InReach, "made []; ", false},
+        {"no client to make: the error box ends the routine", 1, 0, 0, "ann", "secret", {}, NoClient,
+         "made []; " + ErrorBox(static_cast<DWORD>(CO_E_CLASSSTRING)) + "; ", false},
+        {"networked and in reach: one connection, no probe", 0, 1, 0, "ann", "secret", {}, InReach, made + attached, true},
+        {"networked only, server out of reach: no dialling", 0, 1, 0, "ann", "secret", {}, OutOfReach, made + unreachable,
          false},
+        {"a line already up: nothing dialled", 1, 0, 0, "ann", "secret", {}, LineUp, made + unreachable, false},
+        {"the chosen entry, its user and password unchanged", 1, 0, 1, "ann", "secret", {}, OutOfReach,
+         made + "dialled Home 555-0100  bob p@ss word HOME True True; " + attached, true},
+        {"a stored entry number that no longer exists: the first entry", 1, 0, 7, "ann", "secret", {}, OutOfReach,
+         made + dialledOffice + attached, true},
+        {"no saved password: the user is asked", 1, 0, 0, "ann", "", {"secret"}, OutOfReach,
+         made + dialledOffice + attached + passwordBox, true},
+        {"no user name: the user is asked", 1, 0, 0, "UserName Not Available", "secret", {"ann"}, OutOfReach,
+         made + dialledOffice + attached + userBox, true},
+        {"no user name given: the routine stops", 1, 0, 0, "UserName Not Available", "secret", {""}, OutOfReach,
+         "made []; " + userBox + "No UserID", false},
+        {"no password given: the routine stops", 1, 0, 0, "ann", "Password Not Available", {"Not Available"},
+         OutOfReach, "made []; " + passwordBox + "No Password", false},
+        {"a refused attach: not attached, no detach at exit", 0, 1, 0, "ann", "secret", {}, Refusing,
+         made + attached + ErrorBox(kServerRefused, "The server is full") + "; ", false},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.why);
-        StoreSettings(row.autoDial, row.networked, "server.example.com", row.dunNum);
-        entries = {MakeEntry("Office", "ann", row.password)};
+        SetWindowTextA(main, "");
+        StoreSettings(row.autoDial, row.networked, "  server.example.com ", row.dunNum);
+        entries = {MakeEntry("Office", row.user, row.password), MakeEntry("Home", "bob", "p@ss word")};
         components.unreachable = {"server.example.com"};
+        if (row.world == InReach || row.world == Refusing) components.unreachable.clear();
+        connections->properties["IsConnected"] = row.world == LineUp;
         components.created.clear();
         prompts.asked.clear();
-        prompts.inputAnswers = {"typed"};
+        prompts.inputAnswers = row.answers;
         client = std::make_shared<ScriptedObject>(*client);
         client->calls.clear();
         client->properties.erase("");
-        if (row.refused) {
-            components.unreachable.clear();
+        if (row.world == Refusing)
             client->methods["Attach"] = [](const ScriptedObject::Args&) {
                 return ComponentResult{{}, {kServerRefused, "The server is full"}};
             };
-        }
         components.objects[kRemoteClientProgId] = client;
+        if (row.world == NoClient) components.objects.erase(kRemoteClientProgId);
         connections->calls.clear();
         EXPECT_EQ(row.done, Run());
         ReleaseRemote(objects);

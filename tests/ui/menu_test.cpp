@@ -25,18 +25,29 @@ std::string Captions(HMENU menu) {
     return all;
 }
 
-TEST(Menu, BuiltInTableOrderAndAHiddenItemLeavesAndComesBackAtItsOwnPlace) {
+TEST(Menu, AHiddenItemComesBackAtItsOwnPlaceWithItsCheckAndGreyAsLastSet) {
     ui::Menu menu(kTable);
     HMENU file = menu.Item("mnuFile").SubMenu();
+    auto state = [&](const char* name) { return GetMenuState(file, menu.Item(name).Id(), MF_BYCOMMAND); };
     EXPECT_EQ("&A|&B|&C", Captions(file));
     menu.Item("mnuB").SetVisible(false);
-    EXPECT_EQ("&A|&C", Captions(file));
-    // Hiding the first item too, then showing B again, puts B first, before C.
+    menu.Item("mnuC").SetVisible(false);
+    menu.Item("mnuB").SetChecked(true);  // both changed while hidden
+    menu.Item("mnuC").SetEnabled(false);
+    EXPECT_EQ("&A", Captions(file));
+    // Hiding the first item too, then showing B and C again, puts them back in order.
     menu.Item("mnuA").SetVisible(false);
+    menu.Item("mnuC").SetVisible(true);
     menu.Item("mnuB").SetVisible(true);
     EXPECT_EQ("&B|&C", Captions(file));
     menu.Item("mnuA").SetVisible(true);
     EXPECT_EQ("&A|&B|&C", Captions(file));
+    EXPECT_TRUE(state("mnuB") & MF_CHECKED);
+    EXPECT_TRUE(state("mnuC") & MF_GRAYED);
+    menu.Item("mnuB").SetChecked(false);
+    menu.Item("mnuC").SetEnabled(true);
+    EXPECT_FALSE(state("mnuB") & MF_CHECKED);
+    EXPECT_FALSE(state("mnuC") & MF_GRAYED);
 
     // A hidden top-level menu keeps its items.
     menu.Item("mnuTray").SetVisible(false);
@@ -44,27 +55,6 @@ TEST(Menu, BuiltInTableOrderAndAHiddenItemLeavesAndComesBackAtItsOwnPlace) {
     menu.Item("mnuTray").SetVisible(true);
     EXPECT_EQ("&File|mnuTray|Help", Captions(menu.Bar()));
     EXPECT_EQ("T1", Captions(menu.Item("mnuTray").SubMenu()));
-}
-
-TEST(Menu, CheckedAndEnabledSurviveHidingAndShowing) {
-    ui::Menu menu(kTable);
-    HMENU file = menu.Item("mnuFile").SubMenu();
-    auto state = [&](UINT id) { return GetMenuState(file, id, MF_BYCOMMAND); };
-    menu.Item("mnuB").SetChecked(true);
-    menu.Item("mnuC").SetEnabled(false);
-    const UINT b = menu.Item("mnuB").Id(), c = menu.Item("mnuC").Id();
-    EXPECT_TRUE(state(b) & MF_CHECKED);
-    EXPECT_TRUE(state(c) & MF_GRAYED);
-
-    menu.Item("mnuB").SetVisible(false);
-    menu.Item("mnuB").SetChecked(false);  // changed while hidden
-    menu.Item("mnuB").SetVisible(true);
-    EXPECT_FALSE(state(b) & MF_CHECKED);
-    menu.Item("mnuC").SetVisible(false);
-    menu.Item("mnuC").SetVisible(true);
-    EXPECT_TRUE(state(c) & MF_GRAYED);
-    menu.Item("mnuC").SetEnabled(true);
-    EXPECT_FALSE(state(c) & MF_GRAYED);
 }
 
 // A command reaches the handler bound to its item's name, and no other; the menu's own

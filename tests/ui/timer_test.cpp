@@ -1,66 +1,96 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
 #include "ui/Form.h"
 #include "ui/Timer.h"
 
 namespace {
 
-// Pumps messages for about the given time.
-void Pump(DWORD ms) {
-    for (DWORD until = GetTickCount() + ms; static_cast<LONG>(until - GetTickCount()) > 0; Sleep(5)) {
+// Pumps messages for about the given time, or until done() holds.
+void Pump(DWORD ms, const std::function<bool()>& done = [] { return false; }) {
+    for (DWORD until = GetTickCount() + ms; !done() && static_cast<LONG>(until - GetTickCount()) > 0; Sleep(5)) {
         MSG msg;
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
     }
 }
 
-class ModalForm : public ui::Form {
-public:
-    ModalForm() : Form({"VantroModalTest", "Modal", 3000, 2000}, {}) {}
-};
-
-TEST(Timer, FiresOnlyWhileEnabled) {
+TEST(Timer, FiresOnlyWhileEnabledAndANewIntervalRestartsTheCountdown) {
     int ticks = 0;
-    ui::Timer timer(20, false);
+    ui::Timer timer(150, false);
     timer.OnTimer = [&] { ++ticks; };
-    Pump(120);
-    EXPECT_EQ(0, ticks);
-    timer.SetEnabled(true);
     Pump(200);
-    EXPECT_GT(ticks, 1);
-    timer.SetEnabled(false);
-    const int stopped = ticks;
-    Pump(120);
-    EXPECT_EQ(stopped, ticks);
-}
-
-TEST(Timer, SettingTheIntervalRestartsTheCountdown) {
-    int ticks = 0;
-    ui::Timer timer(150, true);
-    timer.OnTimer = [&] { ++ticks; };
+    EXPECT_EQ(0, ticks) << "not enabled yet";
+    timer.SetEnabled(true);
     // Re-arming every 50 ms keeps a 150 ms timer from ever firing.
     for (int i = 0; i < 6; ++i) {
         Pump(50);
         timer.SetInterval(150);
     }
     EXPECT_EQ(0, ticks);
-    Pump(300);
-    EXPECT_GT(ticks, 0) << "re-armed, not stopped";
+    Pump(400);
+    EXPECT_GT(ticks, 1) << "re-armed, not stopped";
+    timer.SetEnabled(false);
+    const int stopped = ticks;
+    Pump(200);
+    EXPECT_EQ(stopped, ticks);
 }
 
-TEST(Timer, KeepsFiringWhileAModalFormRunsItsOwnLoop) {
-    ModalForm modal;
-    ASSERT_TRUE(modal.Create());
+// What the program wrote to the debugger output, caught as the debugger would see it.
+std::vector<std::string>* debugLines = nullptr;
+
+LONG CALLBACK CatchDebugOutput(EXCEPTION_POINTERS* info) {
+    const EXCEPTION_RECORD& record = *info->ExceptionRecord;
+    if (record.ExceptionCode == DBG_PRINTEXCEPTION_C && record.NumberParameters >= 2 && debugLines)
+        debugLines->push_back(reinterpret_cast<const char*>(record.ExceptionInformation[1]));
+    return EXCEPTION_CONTINUE_SEARCH;
+}
+
+class ThrowingForm : public ui::Form {
+public:
+    ThrowingForm() : Form({"VantroThrowingTest", "Throws", 3000, 2000}, {}) {}
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_APP) throw std::runtime_error("handler failed");
+        if (message == WM_APP + 1) throw 42;
+        return Form::HandleMessage(message, wParam, lParam);
+    }
+};
+
+TEST(StoppedException, WindowProcedureAndTimerWriteWhatTheyStoppedToTheDebugger) {
+    std::vector<std::string> lines;
+    debugLines = &lines;
+    PVOID handler = AddVectoredExceptionHandler(1, CatchDebugOutput);
+
+    ThrowingForm form;
+    ASSERT_TRUE(form.Create());
+    // The window survives its handler's failure and answers the next message.
+    SendMessageA(form.hwnd(), WM_APP, 0, 0);
+    SendMessageA(form.hwnd(), WM_APP + 1, 0, 0);
+    EXPECT_TRUE(IsWindow(form.hwnd()));
+
+    ui::Timer timer(10, true);
     int ticks = 0;
-    ui::Timer background(20, true);
-    background.OnTimer = [&] { ++ticks; };
-    ui::Timer closer(300, true);
-    closer.OnTimer = [&] {
-        closer.SetEnabled(false);
-        modal.Unload();
+    timer.OnTimer = [&] {
+        ++ticks;
+        throw std::logic_error("tick failed");
     };
-    modal.ShowModal(nullptr);  // returns when the closer unloads it
-    EXPECT_FALSE(modal.IsCreated());
-    EXPECT_GT(ticks, 3);
+    Pump(2000, [&] { return ticks >= 2; });
+    timer.SetEnabled(false);
+
+    RemoveVectoredExceptionHandler(handler);
+    debugLines = nullptr;
+    EXPECT_GE(ticks, 2) << "the timer stops firing after a handler threw";
+    // One line for each exception stopped, whatever was thrown; a standard one says what.
+    ASSERT_GE(lines.size(), 4u);
+    std::string all;
+    for (const std::string& line : lines) all += line;
+    EXPECT_NE(std::string::npos, all.find("handler failed"));
+    EXPECT_NE(std::string::npos, all.find("tick failed"));
 }
 
 }  // namespace
