@@ -72,15 +72,6 @@ LongRunReport RunMainWindow(int minutes, int warmUpMinutes) {
     WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kDrives, RegValue::Text("C: "), REG_SZ);
     WriteText(store::kProgramKey, store::kMessageApp, "C:\\windows\\notepad.exe");
     WriteKeyValue(HKEY_LOCAL_MACHINE, store::kTasksKey, store::kUpdate, RegValue::Boolean(true), REG_DWORD);
-    for (int i = 0; i < 5; ++i) {
-        const std::string key = store::TaskKey("Nightly " + std::to_string(i));
-        CreateKey(HKEY_LOCAL_MACHINE, key);
-        WriteText(key, store::kLocation, "C:\\bin\\nightly.exe " + std::to_string(i));
-        WriteText(key, store::kStartDate, "12/01/1998");
-        WriteText(key, store::kStartTime, "03:0" + std::to_string(i) + " AM");
-        WriteText(key, store::kDaysOfTheWeek, kEveryDay);
-    }
-
     clock.Set({1998, 12, 4, 0, 0, 0, 0});
     frmMain main(context);
     main.Load();
