@@ -11,8 +11,7 @@
 #include "platform/UniqueHandle.h"
 #include "store/RegistryAccess.h"
 #include "store/StoreLayout.h"
-#include "support/Doubles.h"
-#include "support/ScratchRegistry.h"
+#include "support/TestWorld.h"
 
 namespace {
 
@@ -166,25 +165,23 @@ std::string ShownText(const Record& record, const char* valueName) {
     return kind == REG_SZ ? bytes.substr(0, bytes.find('\0')) : std::string();
 }
 
+constexpr const char* kEditor = "C:\\fuzz\\editor.exe";
+
 // Records what was started; a message task is known by the text it left in message.txt.
 class FuzzLauncher final : public Launcher {
 public:
-    FuzzLauncher(std::string folder, std::string editor) : folder_(std::move(folder)), editor_(std::move(editor)) {}
+    std::string folder;  // where message.txt is written
     std::vector<std::string> started;
 
     ProcessStart StartProcess(const std::string& commandLine, int) override {
-        if (!commandLine.starts_with(editor_ + " ")) started.push_back(commandLine);
-        else started.push_back(store::kMessagePrefix + ReadWholeFile(folder_ + "\\message.txt"));
+        if (!commandLine.starts_with(kEditor + std::string(" "))) started.push_back(commandLine);
+        else started.push_back(store::kMessagePrefix + ReadWholeFile(folder + "\\message.txt"));
         return {};
     }
-    intptr_t ShellExecute(HWND, const std::string& file, const std::string&, const std::string&, int,
+    intptr_t ShellExecute(HWND, const std::string&, const std::string&, const std::string&, int,
                           UniqueKernelHandle*) override {
-        started.push_back("shell " + file);
-        return 42;
+        return 42;  // never asked for: every start succeeds
     }
-
-private:
-    std::string folder_, editor_;
 };
 
 // The record a launch line names: the digits after its program folder or message text.
@@ -218,9 +215,8 @@ public:
                 for (const char* value : kTaskValues)
                     if (r.Chance(80)) record.values[value] = JunkValue(r);
         }
-        app_.SetPath(folder_.Path());
-        app_.SetDataFolder(folder_.Path());
-        clock_.Set(day_);
+        world_.launcher.folder = world_.folder.Path();
+        world_.clock.Set(day_);
     }
 
     FuzzReport Run() {
@@ -231,7 +227,7 @@ public:
         WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kDrives, RegValue::Text("C: "), REG_SZ);
         before_ = TakeSnapshot();
 
-        frmMain main(context_);
+        frmMain main(world_.context);
         main.Load();
         report_.rows = main.Controls().grdProgram.Rows() - 1;
         CheckEveryRecordListed(main.Controls().grdProgram);
@@ -242,8 +238,6 @@ public:
     }
 
 private:
-    static constexpr const char* kEditor = "C:\\fuzz\\editor.exe";
-
     static bool Split(const Record& record) { return record.name.find(',') != std::string::npos; }
 
     void Fault(const std::string& what) {
@@ -275,20 +269,20 @@ private:
     // Every minute of the day, at an odd millisecond of its first second.
     void SimulateDay(frmMain& main) {
         std::map<int, std::vector<int>> launchedAt;  // record -> minutes
-        const size_t startUpBoxes = prompts_.asked.size();  // the remote connection's, say
+        const size_t startUpBoxes = world_.prompts.asked.size();  // the remote connection's, say
         for (int minute = 0; minute < 24 * 60; ++minute) {
-            clock_.Set({day_.year, day_.month, day_.day, minute / 60, minute % 60, 0, minute * 37 % 1000});
-            size_t launches = launcher_.started.size();
+            world_.clock.Set({day_.year, day_.month, day_.day, minute / 60, minute % 60, 0, minute * 37 % 1000});
+            size_t launches = world_.launcher.started.size();
             main.Schedule().Timer2_Timer();
-            for (; launches < launcher_.started.size(); ++launches) {
-                int record = RecordOfLaunch(launcher_.started[launches]);
-                if (record < 0) Fault("launched what no task asked for: " + launcher_.started[launches].substr(0, 80));
+            for (; launches < world_.launcher.started.size(); ++launches) {
+                int record = RecordOfLaunch(world_.launcher.started[launches]);
+                if (record < 0) Fault("launched what no task asked for: " + world_.launcher.started[launches].substr(0, 80));
                 else launchedAt[record].push_back(minute);
             }
             PumpMessages();
         }
         // Every launch starts: a box would be a launch that failed.
-        if (prompts_.asked.size() != startUpBoxes) Fault("a box in the day: " + prompts_.asked.back().text.substr(0, 80));
+        if (world_.prompts.asked.size() != startUpBoxes) Fault("a box in the day: " + world_.prompts.asked.back().text.substr(0, 80));
         for (size_t i = 0; i < records_.size(); ++i) {
             const Record& record = records_[i];
             std::vector<int> expected;
@@ -298,18 +292,18 @@ private:
                       std::to_string(expected.size()));
             if (record.runOnce && record.dueMinute) before_.erase(record.name);
         }
-        report_.launches = int(launcher_.started.size());
+        report_.launches = int(world_.launcher.started.size());
         CheckStore("the day of ticks", {store::kLastRan, store::kLastResult});
     }
 
     void RunAndPauseEveryRow(frmMain& main) {
         GridModel& grid = main.Controls().grdProgram;
-        clock_.Set({day_.year, day_.month, day_.day, 23, 59, 30, 0});
+        world_.clock.Set({day_.year, day_.month, day_.day, 23, 59, 30, 0});
         for (int row = 1; row < grid.Rows(); ++row) {
             grid.SetRow(row);
             main.Schedule().mnuRun_Click();
         }
-        CheckEveryListedRecord(store::kLastRan, Text(datetext::LaunchStamp(clock_.Now())));
+        CheckEveryListedRecord(store::kLastRan, Text(datetext::LaunchStamp(world_.clock.Now())));
         for (bool pause : {true, false}) {
             for (int row = 1; row < grid.Rows(); ++row) {
                 grid.SetRow(row);
@@ -347,17 +341,9 @@ private:
         before_ = std::move(now);
     }
 
-    TempFolder folder_;
-    ScratchRegistry registry_;
+    TestWorld<FuzzLauncher> world_;
     DateTime day_;  // midnight of the simulated day
     std::vector<Record> records_;
-    Application app_;
-    FakeClock clock_;
-    ScriptedPrompts prompts_;
-    FuzzLauncher launcher_{folder_.Path(), kEditor};
-    RecordingProgramEnd programEnd_;
-    ScriptedComponents components_;
-    AppContext context_{app_, clock_, prompts_, launcher_, programEnd_, components_};
     Snapshot before_;
     FuzzReport report_;
 };
