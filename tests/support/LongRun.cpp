@@ -39,7 +39,7 @@ LongRunReport RunMainWindow(int minutes, int warmUpMinutes) {
     FakeClock& clock = world.clock;
     CreateKey(HKEY_LOCAL_MACHINE, store::kTasksKey);
     WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kDrives, RegValue::Text("C: "), REG_SZ);
-    WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kMessageApp, RegValue::Text("C:\\notepad.exe"), REG_SZ);
+    WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kMessageApp, RegValue::Text("notepad"), REG_SZ);
     WriteKeyValue(HKEY_LOCAL_MACHINE, store::kTasksKey, store::kUpdate, RegValue::Boolean(true), REG_DWORD);
     clock.Set({1998, 12, 4, 0, 0, 0, 0});
     frmMain main(world.context);

@@ -1,10 +1,10 @@
 #include "support/StoreFuzz.h"
 
-#include <cctype>
 #include <cstring>
 #include <map>
 #include <optional>
 #include <random>
+#include <regex>
 
 #include "mainwindow/frmMain.h"
 #include "platform/DateTimeText.h"
@@ -74,7 +74,7 @@ std::string RandomName(Random& r, size_t index) {
 }
 
 // A task the program could have written, or another writer could: true as -1 or
-// "True", a two-digit year, a program path in quotes, blanks after the location.
+// "True", a program path in quotes, blanks after the location.
 void MakeWellFormed(Random& r, Record& record, size_t index, const DateTime& today) {
     record.wellFormed = true;
     const std::string id = std::to_string(index);
@@ -87,9 +87,8 @@ void MakeWellFormed(Random& r, Record& record, size_t index, const DateTime& tod
     FakeClock start;
     start.Set(today);
     start.AddMinutes(24 * 60 * (when < 15 ? r.Between(1, 400) : when < 35 ? 0 : -r.Between(1, 1000)));
-    bool shortYear = r.Chance(30) && start.now.year >= 1930 && start.now.year <= 2029;
     const Date startDate = start.now.date();
-    record.values[store::kStartDate] = Text(shortYear ? datetext::DateMMDDYY(startDate) : datetext::DateMMDDYYYY(startDate));
+    record.values[store::kStartDate] = Text(datetext::DateMMDDYYYY(startDate));
     record.values[store::kStartTime] = Text(datetext::TimeHHMMAmPm({2000, 1, 1, minute / 60, minute % 60, 0, 0}));
 
     record.runOnce = r.Chance(35);
@@ -185,14 +184,10 @@ public:
 };
 
 // The record a launch line names: the digits after its program folder or message text.
-int RecordOfLaunch(std::string line) {
-    if (line.starts_with('"')) line.erase(0, 1);
-    for (const char* marker : {"C:\\fuzz\\", "C:\\fuzz dir\\", "MSG:fuzz "}) {
-        size_t digits = std::strlen(marker);
-        if (line.starts_with(marker) && digits < line.size() && std::isdigit(static_cast<unsigned char>(line[digits])))
-            return std::stoi(line.substr(digits));
-    }
-    return -1;
+int RecordOfLaunch(const std::string& line) {
+    static const std::regex launch(R"(^"?(C:\\fuzz\\|C:\\fuzz dir\\|MSG:fuzz )(\d+))");
+    std::smatch match;
+    return std::regex_search(line, match, launch) ? std::stoi(match[2]) : -1;
 }
 
 void PumpMessages() {
@@ -276,13 +271,14 @@ private:
             main.Schedule().Timer2_Timer();
             for (; launches < world_.launcher.started.size(); ++launches) {
                 int record = RecordOfLaunch(world_.launcher.started[launches]);
-                if (record < 0) Fault("launched what no task asked for: " + world_.launcher.started[launches].substr(0, 80));
+                if (record < 0) Fault("launched what no task asked for: " + world_.launcher.started[launches]);
                 else launchedAt[record].push_back(minute);
             }
             PumpMessages();
         }
         // Every launch starts: a box would be a launch that failed.
-        if (world_.prompts.asked.size() != startUpBoxes) Fault("a box in the day: " + world_.prompts.asked.back().text.substr(0, 80));
+        if (world_.prompts.asked.size() != startUpBoxes)
+            Fault("a box in the day: " + world_.prompts.asked.back().text.substr(0, 80));
         for (size_t i = 0; i < records_.size(); ++i) {
             const Record& record = records_[i];
             std::vector<int> expected;
@@ -303,7 +299,8 @@ private:
             grid.SetRow(row);
             main.Schedule().mnuRun_Click();
         }
-        CheckEveryListedRecord(store::kLastRan, Text(datetext::LaunchStamp(world_.clock.Now())));
+        const Value stamp = Text(datetext::LaunchStamp(world_.clock.Now()));
+        CheckStore("Run Task", {store::kLastResult}, {{store::kLastRan, stamp}});
         for (bool pause : {true, false}) {
             for (int row = 1; row < grid.Rows(); ++row) {
                 grid.SetRow(row);
@@ -311,26 +308,18 @@ private:
                 if (task_grid::IsPausedCell(grid.TrimmedText(row, 0)) != pause)
                     Fault("row " + std::to_string(row) + " shows no pause change");
             }
-            CheckEveryListedRecord(store::kPaused, Number(pause ? -1 : 0));
-        }
-        CheckStore("Run Task, Pause and Un-pause", {store::kLastRan, store::kLastResult, store::kPaused});
-    }
-
-    // The value every comma-free record that is still in the store must now hold.
-    void CheckEveryListedRecord(const char* valueName, const Value& expected) {
-        Snapshot now = TakeSnapshot();
-        for (size_t i = 0; i < records_.size(); ++i) {
-            auto found = now.find(records_[i].name);
-            if (Split(records_[i]) || found == now.end()) continue;
-            auto value = found->second.find(valueName);
-            if (value == found->second.end() || !(value->second == expected))
-                Fault("record " + Tag(i) + " has no new \"" + valueName + "\"");
+            CheckStore(pause ? "Pause" : "Un-pause", {}, {{store::kPaused, Number(pause ? -1 : 0)}});
         }
     }
 
-    // The store as before_ holds it, but for the values this step may change.
-    void CheckStore(const std::string& step, std::initializer_list<const char*> mayChange) {
+    // The store as before_ holds it, but for the values this step may change, and with
+    // `expected` now in every record the listing shows.
+    void CheckStore(const std::string& step, std::initializer_list<const char*> mayChange,
+                    const Values& expected = {}) {
         Snapshot now = TakeSnapshot(), was = before_, is = now;
+        for (const Record& record : records_)
+            if (!Split(record) && was.count(record.name))
+                for (const auto& [name, value] : expected) was[record.name][name] = value;
         for (Snapshot* snapshot : {&was, &is})
             for (auto& [name, values] : *snapshot)
                 for (const char* value : mayChange) values.erase(value);
