@@ -11,28 +11,17 @@ const std::string kTasks = kKey + "\\Tasks";
 
 class RegistryAccessTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        CreateKey(kRoot, kKey);
-        ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExA(kRoot, kKey.c_str(), 0, KEY_ALL_ACCESS, key_.put()));
-    }
-    // The stored kind and bytes.
-    std::pair<DWORD, std::string> ReadRaw(const char* name) {
-        char data[64];
-        DWORD kind = REG_NONE, size = sizeof data;
-        if (RegQueryValueExA(key_.get(), name, nullptr, &kind, reinterpret_cast<BYTE*>(data), &size)) return {};
-        return {kind, std::string(data, size)};
-    }
+    void SetUp() override { CreateKey(kRoot, kKey); }
     RegValue Read(const char* name) { return ReadKeyValue(kRoot, kKey, name); }
 
     ScratchRegistry scratch_;
-    UniqueHKey key_;
 };
 
 TEST_F(RegistryAccessTest, TextIsStoredWithOneNulAndReadBackWithout) {
     EXPECT_TRUE(Read("Path").IsEmpty());
     EXPECT_TRUE(ReadKeyValue(kRoot, "SOFTWARE\\NoSuchKey", "Path").IsEmpty());
     WriteKeyValue(kRoot, kKey, "Path", RegValue::Text("abc"), REG_SZ);
-    EXPECT_EQ(std::make_pair(DWORD{REG_SZ}, std::string("abc\0", 4)), ReadRaw("Path"));
+    EXPECT_EQ(std::make_pair(DWORD{REG_SZ}, std::string("abc\0", 4)), RawValue(kKey, "Path"));
     EXPECT_EQ(RegValue::Text("abc"), Read("Path"));
     WriteKeyValue(kRoot, kKey, "Path", RegValue::Integer(12), REG_SZ);
     EXPECT_EQ(RegValue::Text("12"), Read("Path"));
@@ -40,7 +29,7 @@ TEST_F(RegistryAccessTest, TextIsStoredWithOneNulAndReadBackWithout) {
 
 TEST_F(RegistryAccessTest, BooleansAreStoredAsMinusOneAndZero) {
     WriteKeyValue(kRoot, kKey, "Running", RegValue::Boolean(true), REG_DWORD);
-    EXPECT_EQ(std::make_pair(DWORD{REG_DWORD}, std::string("\xFF\xFF\xFF\xFF", 4)), ReadRaw("Running"));
+    EXPECT_EQ(std::make_pair(DWORD{REG_DWORD}, std::string("\xFF\xFF\xFF\xFF", 4)), RawValue(kKey, "Running"));
     EXPECT_EQ(RegValue::Integer(-1), Read("Running"));
     WriteKeyValue(kRoot, kKey, "Running", RegValue::Boolean(false), REG_DWORD);
     EXPECT_EQ(RegValue::Integer(0), Read("Running"));
@@ -51,7 +40,7 @@ TEST_F(RegistryAccessTest, BooleansAreStoredAsMinusOneAndZero) {
 TEST_F(RegistryAccessTest, WhatCannotBeStoredIsLeftAlone) {
     WriteKeyValue(kRoot, kKey, "AutoDial", RegValue::Text("yes"), REG_DWORD);
     WriteKeyValue(kRoot, kKey, "AutoDial", RegValue::Text("x"), REG_BINARY);
-    EXPECT_EQ(DWORD{REG_NONE}, ReadRaw("AutoDial").first);
+    EXPECT_EQ(DWORD{REG_NONE}, RawValue(kKey, "AutoDial").first);
 }
 
 TEST_F(RegistryAccessTest, WriteNeverCreatesTheKey) {
@@ -81,18 +70,14 @@ TEST_F(RegistryAccessTest, TaskNamesOfTheRegistrysFullLengthCanBeWrittenReadAndD
     WriteKeyValue(kRoot, task, "Location", RegValue::Text("C:\\x.exe"), REG_SZ);
     EXPECT_EQ(RegValue::Text("C:\\x.exe"), ReadKeyValue(kRoot, task, "Location"));
     EXPECT_EQ(std::vector<std::string>{name}, ListSubKeys(kRoot, kTasks));
+    // Each delete says whether something went away.
     EXPECT_TRUE(DeleteKeyValue(kRoot, task, "Location"));
+    EXPECT_TRUE(ReadKeyValue(kRoot, task, "Location").IsEmpty());
+    EXPECT_FALSE(DeleteKeyValue(kRoot, task, "Location"));
     EXPECT_TRUE(DeleteKeyTree(kRoot, task));
+    EXPECT_FALSE(DeleteKeyValue(kRoot, task, "Location"));
     EXPECT_TRUE(ListSubKeys(kRoot, kTasks).empty());
     EXPECT_TRUE(KeyExists(kTasks));
-}
-
-TEST_F(RegistryAccessTest, DeleteKeyValueSaysWhetherSomethingWentAway) {
-    WriteKeyValue(kRoot, kKey, "Paused", RegValue::Boolean(true), REG_DWORD);
-    EXPECT_TRUE(DeleteKeyValue(kRoot, kKey, "Paused"));
-    EXPECT_TRUE(Read("Paused").IsEmpty());
-    EXPECT_FALSE(DeleteKeyValue(kRoot, kKey, "Paused"));
-    EXPECT_FALSE(DeleteKeyValue(kRoot, "SOFTWARE\\NoSuchKey", "Paused"));
 }
 
 }  // namespace

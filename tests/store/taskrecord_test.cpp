@@ -9,15 +9,7 @@ namespace {
 
 using Stored = std::pair<DWORD, std::string>;
 
-// The stored kind and bytes of one value of a task record.
-Stored Raw(const std::string& task, const char* value) {
-    UniqueHKey key;
-    RegOpenKeyExA(HKEY_LOCAL_MACHINE, store::TaskKey(task).c_str(), 0, KEY_READ, key.put());
-    char data[64];
-    DWORD kind = REG_NONE, size = sizeof data;
-    if (RegQueryValueExA(key.get(), value, nullptr, &kind, reinterpret_cast<BYTE*>(data), &size)) return {};
-    return {kind, std::string(data, size)};
-}
+Stored Raw(const std::string& task, const char* value) { return RawValue(store::TaskKey(task), value); }
 
 TEST(TaskRecord, WritesTheSavedValuesInTheProgramsKindsAndReadsThemBack) {
     ScratchRegistry scratch;

@@ -1,7 +1,7 @@
 #pragma once
 // What a process holds: kernel handles, GDI and USER objects, private bytes. Where the
-// system's own counters answer 0 (Wine leaves GetGuiResources and
-// GetProcessHandleCount unimplemented) the objects are counted another way.
+// system's own counters answer 0 (Wine leaves GetGuiResources unimplemented) the
+// objects are counted another way.
 #include <cstddef>
 #include <string>
 

@@ -92,6 +92,15 @@ bool KeyExists(const std::string& path) {
     return RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, key.put()) == ERROR_SUCCESS;
 }
 
+std::pair<DWORD, std::string> RawValue(const std::string& path, const char* name) {
+    UniqueHKey key;
+    RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, key.put());
+    char data[64];
+    DWORD kind = REG_NONE, size = sizeof data;
+    if (RegQueryValueExA(key.get(), name, nullptr, &kind, reinterpret_cast<BYTE*>(data), &size)) return {};
+    return {kind, std::string(data, size)};
+}
+
 std::string ReadWholeFile(const std::string& fileName) {
     std::ifstream in(fileName, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());

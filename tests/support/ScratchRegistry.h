@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/UniqueHandle.h"
@@ -50,6 +51,8 @@ private:
 };
 
 bool KeyExists(const std::string& path);  // under HKEY_LOCAL_MACHINE
+// The kind and bytes stored under HKEY_LOCAL_MACHINE (up to 64); nothing when absent.
+std::pair<DWORD, std::string> RawValue(const std::string& path, const char* name);
 std::string ReadWholeFile(const std::string& fileName);
 void WriteWholeFile(const std::string& fileName, const std::string& bytes);
 bool FileExists(const std::string& fileName);

@@ -1,19 +1,17 @@
 #include "support/StoreFuzz.h"
 
-#include <algorithm>
 #include <cstring>
 #include <map>
 #include <optional>
 #include <random>
-#include <set>
+#include <regex>
 
 #include "mainwindow/frmMain.h"
 #include "platform/DateTimeText.h"
 #include "platform/UniqueHandle.h"
 #include "store/RegistryAccess.h"
 #include "store/StoreLayout.h"
-#include "support/Doubles.h"
-#include "support/ScratchRegistry.h"
+#include "support/TestWorld.h"
 
 namespace {
 
@@ -21,24 +19,20 @@ constexpr int kMaxKeyName = 255;
 constexpr size_t kMaxFaults = 20;
 constexpr const char* kTaskValues[] = {store::kLocation, store::kDaysOfTheWeek, store::kStartDate, store::kStartTime,
                                        store::kRunOnce,  store::kPaused,        store::kLastRan};
-constexpr const char* kWeekdays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
 
 struct Value {
     DWORD kind;
     std::string bytes;
     bool operator==(const Value&) const = default;
 };
-using Values = std::map<std::string, Value>;  // value name -> what is stored
+using Values = std::map<std::string, Value>;     // value name -> what is stored
 using Snapshot = std::map<std::string, Values>;  // task key -> its values
-
-enum class Intent { Junk, Program, Message, NotLaunchable };
 
 struct Record {
     std::string name;  // unique, also without regard to case
     Values values;
-    Intent intent = Intent::Junk;
-    std::optional<int> dueMinute;  // of the fuzz day; a not-launchable task shows its box then
-    bool runOnce = false, paused = false;
+    bool wellFormed = false, runOnce = false, paused = false;
+    std::optional<int> dueMinute;  // of the fuzz day
 };
 
 class Random {
@@ -51,109 +45,70 @@ private:
     std::mt19937 engine_;
 };
 
-// Any byte, NULs included, usually no terminator. Mostly small, many around the 256
-// bytes the registry read takes in its first call, some up to 64 KB.
-std::string RandomBytes(Random& r, size_t size = 0) {
-    int c = r.Between(0, 99);
-    if (!size) size = c < 55 ? r.Between(0, 32) : c < 80 ? r.Between(250, 262) : c < 96 ? r.Between(263, 4096)
-                                                                                      : r.Between(4097, 65536);
-    std::string bytes(size, '\0');
-    for (char& ch : bytes) ch = static_cast<char>(r.Between(0, 255));
-    return bytes;
-}
-
+// Any kind, any bytes, NULs included: mostly small, some beyond the 256 bytes the
+// registry read takes in its first call.
 Value JunkValue(Random& r) {
-    static constexpr DWORD kKinds[] = {REG_SZ, REG_EXPAND_SZ, REG_DWORD, REG_BINARY, REG_MULTI_SZ, REG_NONE};
-    DWORD kind = kKinds[r.Between(0, 5)];
-    return {kind, RandomBytes(r, kind == REG_DWORD && r.Chance(70) ? sizeof(DWORD) : 0)};
+    static constexpr DWORD kKinds[] = {REG_SZ, REG_DWORD, REG_BINARY, REG_MULTI_SZ};
+    std::string bytes(r.Chance(70) ? r.Between(0, 8) : r.Between(250, 4096), '\0');
+    for (char& ch : bytes) ch = static_cast<char>(r.Between(0, 255));
+    return {kKinds[r.Between(0, 3)], bytes};
 }
 
 Value Text(const std::string& text) { return {REG_SZ, text + '\0'}; }
 Value Number(int32_t number) { return {REG_DWORD, std::string(reinterpret_cast<const char*>(&number), 4)}; }
 
-std::string Tag(size_t index) {
-    std::string tag(1, '#');
-    tag += std::to_string(index);
-    return tag += '#';
-}
+std::string Tag(size_t index) { return "#" + std::to_string(index) + "#"; }
 
-// Printable characters and ones above 127, never the key separator, the comma the
-// listing splits at or the '#' of the tag; "#index#" inside keeps names unique.
+// Printable characters and ones above 127, never the key separator or the '#' of the
+// tag, which keeps names unique; some at the registry's limit, some with blanks at both
+// ends, a few with a comma the listing splits at.
 std::string RandomName(Random& r, size_t index) {
-    const std::string tag = Tag(index);
-    int c = r.Between(0, 99);
-    int length = c < 10 ? kMaxKeyName : c < 20 ? r.Between(200, kMaxKeyName) : r.Between(0, 20) + int(tag.size());
-    std::string name;
-    while (name.size() + tag.size() < size_t(length)) {
+    std::string name = Tag(index);
+    size_t length = r.Chance(10) ? kMaxKeyName : name.size() + r.Between(0, 20);
+    while (name.size() < length) {
         char ch = static_cast<char>(r.Chance(20) ? r.Between(128, 255) : r.Between(32, 126));
-        if (ch != '\\' && ch != ',' && ch != '#') name += ch;
+        if (ch != '\\' && ch != '#') name.insert(r.Chance(50) ? 0 : name.size(), 1, ch);
     }
-    name.insert(size_t(r.Between(0, int(name.size()))), tag);
-    if (r.Chance(15) && name.size() >= tag.size() + 2) {  // blanks at both ends, outside the tag
-        if (name.front() != '#') name.front() = ' ';
-        if (name.back() != '#') name.back() = ' ';
-    }
-    if (r.Chance(2)) {
-        name.insert(name.find('#') + tag.size(), 1, ',');
-        name.resize(std::min(name.size(), size_t(kMaxKeyName)));
-    }
+    if (r.Chance(15) && name.front() != '#' && name.back() != '#') name.front() = name.back() = ' ';
     return name;
 }
 
-Date AddDays(const Date& d, int days) {
-    SYSTEMTIME st{WORD(d.year), WORD(d.month), 0, WORD(d.day), 0, 0, 0, 0};
-    ULARGE_INTEGER t;
-    SystemTimeToFileTime(&st, reinterpret_cast<FILETIME*>(&t));
-    t.QuadPart += days * 864000000000LL;
-    FileTimeToSystemTime(reinterpret_cast<FILETIME*>(&t), &st);
-    return {st.wYear, st.wMonth, st.wDay};
-}
-
-// A task the program could have written, or another writer (reg add, a script) could:
-// true as -1, 1 or "True", texts with or without their terminator.
-void MakeWellFormed(Random& r, Record& record, size_t index, const Date& today) {
-    int c = r.Between(0, 99);
-    record.intent = c < 55 ? Intent::Program : c < 85 ? Intent::Message : Intent::NotLaunchable;
+// A task the program could have written, or another writer could: true as -1 or
+// "True", a program path in quotes, blanks after the location.
+void MakeWellFormed(Random& r, Record& record, size_t index, const DateTime& today) {
+    record.wellFormed = true;
     const std::string id = std::to_string(index);
-    std::string location = record.intent == Intent::Message         ? "MSG:fuzz " + id
-                           : record.intent == Intent::NotLaunchable ? "fuzz" + id + ".txt"
-                           : r.Chance(50)                           ? "C:\\fuzz\\" + id + ".exe /n"
-                                                                    : "\"C:\\fuzz dir\\" + id + ".exe\" /q";
-    if (r.Chance(20)) location += "   ";
-    record.values[store::kLocation] = r.Chance(20) ? Value{REG_SZ, location} : Text(location);
+    std::string location = r.Chance(35) ? "MSG:fuzz " + id
+                           : r.Chance(50) ? "C:\\fuzz\\" + id + ".exe /n"
+                                          : "\"C:\\fuzz dir\\" + id + ".exe\" /q";
+    record.values[store::kLocation] = Text(location + (r.Chance(20) ? "   " : ""));
 
-    int minute = r.Between(0, 24 * 60 - 1);
-    int when = r.Between(0, 99);
-    Date start = AddDays(today, when < 15 ? r.Between(1, 400) : when < 35 ? 0 : -r.Between(1, 1000));
-    bool shortYear = r.Chance(30) && start.year >= 1930 && start.year <= 2029;
-    record.values[store::kStartDate] = Text(shortYear ? datetext::DateMMDDYY(start) : datetext::DateMMDDYYYY(start));
-    // Anything after the eight characters of the time is not looked at.
-    std::string time = datetext::TimeHHMMAmPm({today.year, today.month, today.day, minute / 60, minute % 60, 0, 0});
-    record.values[store::kStartTime] = r.Chance(15) ? Value{REG_SZ, time + std::string("\0junk", 5) + RandomBytes(r, 8)}
-                                                    : Text(time);
+    int minute = r.Between(0, 24 * 60 - 1), when = r.Between(0, 99);
+    FakeClock start;
+    start.Set(today);
+    start.AddMinutes(24 * 60 * (when < 15 ? r.Between(1, 400) : when < 35 ? 0 : -r.Between(1, 1000)));
+    const Date startDate = start.now.date();
+    record.values[store::kStartDate] = Text(datetext::DateMMDDYYYY(startDate));
+    record.values[store::kStartTime] = Text(datetext::TimeHHMMAmPm({2000, 1, 1, minute / 60, minute % 60, 0, 0}));
 
-    const Value runOnceForms[] = {Number(-1), Number(1), Text("True"), Text("1")};
-    const Value weeklyForms[] = {Number(0), Text("False"), Text("0")};
     record.runOnce = r.Chance(35);
     record.paused = r.Chance(15);
-    if (record.runOnce) record.values[store::kRunOnce] = runOnceForms[r.Between(0, 3)];
-    else if (r.Chance(75)) record.values[store::kRunOnce] = weeklyForms[r.Between(0, 2)];
-    const Value pausedForms[] = {Number(-1), Number(1), Text("True")};
-    if (record.paused) record.values[store::kPaused] = pausedForms[r.Between(0, 2)];
+    if (record.runOnce) record.values[store::kRunOnce] = r.Chance(50) ? Number(-1) : Text("True");
+    else if (r.Chance(75)) record.values[store::kRunOnce] = Number(0);
+    if (record.paused) record.values[store::kPaused] = r.Chance(50) ? Number(-1) : Text("True");
     else if (r.Chance(50)) record.values[store::kPaused] = Number(0);
 
     // Saturday first, as the editor writes them; today is in the list half of the time.
-    int weekday = datetext::Weekday(today);
-    bool includesToday = r.Chance(50);
+    const int weekday = datetext::Weekday(today.date());
+    const bool includesToday = r.Chance(50);
     std::string days;
     for (int d = 6; d >= 0; --d)
-        if (d == weekday ? includesToday : r.Chance(40)) days += std::string(days.empty() ? "" : ",") + kWeekdays[d];
+        if (d == weekday ? includesToday : r.Chance(40))
+            days += std::string(days.empty() ? "" : ",") + datetext::WeekdayAbbrev(d);
     record.values[store::kDaysOfTheWeek] = Text(days);
     if (r.Chance(50)) record.values[store::kLastRan] = JunkValue(r);
 
-    // Not-launchable locations show their box without looking at the weekdays.
-    bool dayOk = record.intent == Intent::NotLaunchable || record.runOnce || includesToday;
-    if (!record.paused && start <= today && dayOk) record.dueMinute = minute;
+    if (!record.paused && startDate <= today.date() && (record.runOnce || includesToday)) record.dueMinute = minute;
 }
 
 // Writes through the tasks key, as a writer with a short path can: the whole path of a
@@ -175,7 +130,7 @@ Snapshot TakeSnapshot() {
     Snapshot snapshot;
     UniqueHKey tasks;
     RegOpenKeyExA(HKEY_LOCAL_MACHINE, store::kTasksKey, 0, KEY_READ, tasks.put());
-    std::string data(70000, '\0');
+    std::string data(8192, '\0');
     for (DWORD i = 0;; ++i) {
         char name[kMaxKeyName + 2];
         DWORD nameSize = sizeof name;
@@ -209,39 +164,30 @@ std::string ShownText(const Record& record, const char* valueName) {
     return kind == REG_SZ ? bytes.substr(0, bytes.find('\0')) : std::string();
 }
 
+constexpr const char* kEditor = "C:\\fuzz\\editor.exe";
+
 // Records what was started; a message task is known by the text it left in message.txt.
 class FuzzLauncher final : public Launcher {
 public:
-    FuzzLauncher(std::string folder, std::string editor) : folder_(std::move(folder)), editor_(std::move(editor)) {}
+    std::string folder;  // where message.txt is written
     std::vector<std::string> started;
 
     ProcessStart StartProcess(const std::string& commandLine, int) override {
-        if (!commandLine.starts_with(editor_ + " ")) started.push_back(commandLine);
-        else started.push_back(store::kMessagePrefix + ReadWholeFile(folder_ + "\\message.txt"));
+        if (!commandLine.starts_with(kEditor + std::string(" "))) started.push_back(commandLine);
+        else started.push_back(store::kMessagePrefix + ReadWholeFile(folder + "\\message.txt"));
         return {};
     }
-    intptr_t ShellExecute(HWND, const std::string& file, const std::string&, const std::string&, int,
+    intptr_t ShellExecute(HWND, const std::string&, const std::string&, const std::string&, int,
                           UniqueKernelHandle*) override {
-        started.push_back("shell " + file);
-        return 42;
+        return 42;  // never asked for: every start succeeds
     }
-
-private:
-    std::string folder_, editor_;
 };
 
-// The record number a launch line, a message or a box names: the digits after the marker.
-int NumberAfter(const std::string& text, const std::string& marker) {
-    size_t at = text.find(marker);
-    if (at == std::string::npos) return -1;
-    size_t digits = at + marker.size(), end = text.find_first_not_of("0123456789", digits);
-    return (end == std::string::npos ? text.size() : end) == digits ? -1 : std::stoi(text.substr(digits));
-}
-
+// The record a launch line names: the digits after its program folder or message text.
 int RecordOfLaunch(const std::string& line) {
-    for (const char* marker : {"C:\\fuzz\\", "C:\\fuzz dir\\", "MSG:fuzz "})
-        if (line.starts_with(marker) || line.starts_with(std::string("\"") + marker)) return NumberAfter(line, marker);
-    return -1;
+    static const std::regex launch(R"(^"?(C:\\fuzz\\|C:\\fuzz dir\\|MSG:fuzz )(\d+))");
+    std::smatch match;
+    return std::regex_search(line, match, launch) ? std::stoi(match[2]) : -1;
 }
 
 void PumpMessages() {
@@ -253,21 +199,19 @@ class FuzzRun {
 public:
     FuzzRun(uint32_t seed, int recordCount) {
         Random r(seed);
-        Date today{r.Between(2000, 2028), r.Between(1, 12), r.Between(1, 31)};
-        while (!datetext::IsValidDate(today)) --today.day;
-        day_ = {today.year, today.month, today.day, 0, 0, 0, 0};
+        day_ = {r.Between(2000, 2028), r.Between(1, 12), r.Between(1, 28), 0, 0, 0, 0};
         for (size_t i = 0; i < size_t(recordCount); ++i) {
             Record& record = records_.emplace_back();
             record.name = RandomName(r, i);
+            if (r.Chance(2)) record.name.insert(r.Between(1, int(record.name.size()) - 1), 1, ',');
             // Well-formed tasks must not depend on names the listing splits.
-            if (r.Chance(12) && record.name.find(',') == std::string::npos) MakeWellFormed(r, record, i, today);
+            if (r.Chance(12) && !Split(record)) MakeWellFormed(r, record, i, day_);
             else
                 for (const char* value : kTaskValues)
                     if (r.Chance(80)) record.values[value] = JunkValue(r);
         }
-        app_.SetPath(folder_.Path());
-        app_.SetDataFolder(folder_.Path());
-        clock_.Set(day_);
+        world_.launcher.folder = world_.folder.Path();
+        world_.clock.Set(day_);
     }
 
     FuzzReport Run() {
@@ -278,18 +222,18 @@ public:
         WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kDrives, RegValue::Text("C: "), REG_SZ);
         before_ = TakeSnapshot();
 
-        frmMain main(context_);
+        frmMain main(world_.context);
         main.Load();
         report_.rows = main.Controls().grdProgram.Rows() - 1;
         CheckEveryRecordListed(main.Controls().grdProgram);
-        CheckStore("start-up", [](const Record&, const std::string&) { return false; });
+        CheckStore("start-up", {});
         SimulateDay(main);
         RunAndPauseEveryRow(main);
         return report_;
     }
 
 private:
-    static constexpr const char* kEditor = "C:\\fuzz\\editor.exe";
+    static bool Split(const Record& record) { return record.name.find(',') != std::string::npos; }
 
     void Fault(const std::string& what) {
         if (report_.faults.size() < kMaxFaults) report_.faults.push_back(what);
@@ -300,18 +244,17 @@ private:
         for (int row = 1; row < grid.Rows(); ++row) rowsOf[grid.TextMatrix(row, 1)].push_back(row);
         for (size_t i = 0; i < records_.size(); ++i) {
             const Record& record = records_[i];
-            if (record.name.find(',') != std::string::npos) continue;  // the listing splits such names
+            if (Split(record)) continue;
             const std::vector<int>& rows = rowsOf[record.name];
             if (rows.size() != 1) {
                 Fault("record " + Tag(i) + " has " + std::to_string(rows.size()) + " rows");
                 continue;
             }
             // The fuzzed records are the machine's: their pause cell also says so.
-            bool paused = record.intent != Intent::Junk && record.paused;
-            std::string expected[] = {task_grid::PauseCellText(paused, store::Store::Machine), record.name,
+            std::string expected[] = {task_grid::PauseCellText(record.paused, store::Store::Machine), record.name,
                                       ShownText(record, store::kStartDate) + " at " + ShownText(record, store::kStartTime),
                                       ShownText(record, store::kLocation), ShownText(record, store::kDaysOfTheWeek)};
-            for (int col = record.intent == Intent::Junk ? 1 : 0; col < 5; ++col)
+            for (int col = record.wellFormed ? 0 : 1; col < 5; ++col)
                 if (grid.TextMatrix(rows.front(), col) != expected[col])
                     Fault("record " + Tag(i) + " column " + std::to_string(col) + " shows \"" +
                           grid.TextMatrix(rows.front(), col).substr(0, 40) + "\"");
@@ -320,121 +263,76 @@ private:
 
     // Every minute of the day, at an odd millisecond of its first second.
     void SimulateDay(frmMain& main) {
-        std::mt19937 ms(uint32_t(day_.day));
-        std::map<int, std::vector<int>> launchedAt, boxedAt;  // record -> minutes
-        const size_t startUpBoxes = prompts_.asked.size();  // the remote connection's, say
+        std::map<int, std::vector<int>> launchedAt;  // record -> minutes
+        const size_t startUpBoxes = world_.prompts.asked.size();  // the remote connection's, say
         for (int minute = 0; minute < 24 * 60; ++minute) {
-            clock_.Set({day_.year, day_.month, day_.day, minute / 60, minute % 60, 0, int(ms() % 1000)});
-            size_t launches = launcher_.started.size();
+            world_.clock.Set({day_.year, day_.month, day_.day, minute / 60, minute % 60, 0, minute * 37 % 1000});
+            size_t launches = world_.launcher.started.size();
             main.Schedule().Timer2_Timer();
-            for (; launches < launcher_.started.size(); ++launches) {
-                int record = RecordOfLaunch(launcher_.started[launches]);
-                if (record < 0) Fault("launched what no task asked for: " + launcher_.started[launches].substr(0, 80));
+            for (; launches < world_.launcher.started.size(); ++launches) {
+                int record = RecordOfLaunch(world_.launcher.started[launches]);
+                if (record < 0) Fault("launched what no task asked for: " + world_.launcher.started[launches]);
                 else launchedAt[record].push_back(minute);
             }
             PumpMessages();
         }
-        // Launch boxes come from the message loop after their tick; run it until none
-        // has come for a moment. A box names its task, whose due minute is known.
-        size_t seen = prompts_.asked.size();
-        for (DWORD quietSince = GetTickCount(); GetTickCount() - quietSince < 200; Sleep(1)) {
-            PumpMessages();
-            if (prompts_.asked.size() != seen) {
-                seen = prompts_.asked.size();
-                quietSince = GetTickCount();
-            }
-        }
-        for (size_t b = startUpBoxes; b < prompts_.asked.size(); ++b) {
-            int record = NumberAfter(prompts_.asked[b].text, "#");
-            if (record >= 0 && record < int(records_.size()) && records_[record].dueMinute)
-                boxedAt[record].push_back(*records_[record].dueMinute);
-            else
-                Fault("a box no due task asked for: " + prompts_.asked[b].text.substr(0, 80));
-        }
+        // Every launch starts: a box would be a launch that failed.
+        if (world_.prompts.asked.size() != startUpBoxes)
+            Fault("a box in the day: " + world_.prompts.asked.back().text.substr(0, 80));
         for (size_t i = 0; i < records_.size(); ++i) {
             const Record& record = records_[i];
-            bool launchable = record.intent == Intent::Program || record.intent == Intent::Message;
             std::vector<int> expected;
-            if (record.dueMinute && record.intent != Intent::Junk) expected.push_back(*record.dueMinute);
-            if ((launchable ? launchedAt : boxedAt)[int(i)] != expected)
+            if (record.wellFormed && record.dueMinute) expected.push_back(*record.dueMinute);
+            if (launchedAt[int(i)] != expected)
                 Fault("record " + Tag(i) + " launched " + std::to_string(launchedAt[int(i)].size()) + " times, due " +
                       std::to_string(expected.size()));
-            if (launchable && record.runOnce && record.dueMinute) before_.erase(record.name);
+            if (record.runOnce && record.dueMinute) before_.erase(record.name);
         }
-        report_.launches = int(launcher_.started.size());
-        CheckStore("the day of ticks", [](const Record& record, const std::string& value) {
-            return value == store::kLastRan && record.dueMinute;
-        });
+        report_.launches = int(world_.launcher.started.size());
+        CheckStore("the day of ticks", {store::kLastRan, store::kLastResult});
     }
 
     void RunAndPauseEveryRow(frmMain& main) {
         GridModel& grid = main.Controls().grdProgram;
-        clock_.Set({day_.year, day_.month, day_.day, 23, 59, 30, 0});
+        world_.clock.Set({day_.year, day_.month, day_.day, 23, 59, 30, 0});
         for (int row = 1; row < grid.Rows(); ++row) {
             grid.SetRow(row);
             main.Schedule().mnuRun_Click();
         }
-        CheckEveryListedRecord(store::kLastRan, Text(datetext::LaunchStamp(clock_.Now())));
+        const Value stamp = Text(datetext::LaunchStamp(world_.clock.Now()));
+        CheckStore("Run Task", {store::kLastResult}, {{store::kLastRan, stamp}});
         for (bool pause : {true, false}) {
             for (int row = 1; row < grid.Rows(); ++row) {
                 grid.SetRow(row);
                 pause ? main.Schedule().mnuPause_Click() : main.Schedule().mnuUnPause_Click();
-                if (task_grid::IsPausedCell(grid.TrimmedText(row, 0)) != pause) Fault("row " + std::to_string(row) + " shows no pause change");
+                if (task_grid::IsPausedCell(grid.TrimmedText(row, 0)) != pause)
+                    Fault("row " + std::to_string(row) + " shows no pause change");
             }
-            CheckEveryListedRecord(store::kPaused, Number(pause ? -1 : 0));
-        }
-        CheckStore("Run Task, Pause and Un-pause", [](const Record&, const std::string& value) {
-            return value == store::kLastRan || value == store::kPaused;
-        });
-    }
-
-    // The value every comma-free record that is still in the store must now hold.
-    void CheckEveryListedRecord(const char* valueName, const Value& expected) {
-        Snapshot now = TakeSnapshot();
-        for (size_t i = 0; i < records_.size(); ++i) {
-            auto found = now.find(records_[i].name);
-            if (records_[i].name.find(',') != std::string::npos || found == now.end()) continue;
-            auto value = found->second.find(valueName);
-            if (value == found->second.end() || !(value->second == expected))
-                Fault("record " + Tag(i) + " has no new \"" + valueName + "\"");
+            CheckStore(pause ? "Pause" : "Un-pause", {}, {{store::kPaused, Number(pause ? -1 : 0)}});
         }
     }
 
-    // Nothing deleted but what before_ no longer holds; no value changed but those allowed.
-    template <typename Allowed>
-    void CheckStore(const std::string& after, Allowed allowed) {
-        Snapshot now = TakeSnapshot();
-        std::map<std::string, const Record*> byName;
-        for (const Record& record : records_) byName[record.name] = &record;
-        for (const auto& [name, values] : before_) {
-            auto found = now.find(name);
-            if (found == now.end()) {
-                Fault(after + " deleted " + name.substr(0, 40));
-                continue;
-            }
-            for (const auto& [value, data] : values) {
-                auto kept = found->second.find(value);
-                if ((kept == found->second.end() || !(kept->second == data)) &&
-                    !(byName.count(name) && allowed(*byName[name], value)))
-                    Fault(after + " changed \"" + value + "\" of " + name.substr(0, 40));
-            }
-        }
-        for (const auto& [name, values] : now)
-            if (!before_.count(name)) Fault(after + " kept the task " + name.substr(0, 40));
+    // The store as before_ holds it, but for the values this step may change, and with
+    // `expected` now in every record the listing shows.
+    void CheckStore(const std::string& step, std::initializer_list<const char*> mayChange,
+                    const Values& expected = {}) {
+        Snapshot now = TakeSnapshot(), was = before_, is = now;
+        for (const Record& record : records_)
+            if (!Split(record) && was.count(record.name))
+                for (const auto& [name, value] : expected) was[record.name][name] = value;
+        for (Snapshot* snapshot : {&was, &is})
+            for (auto& [name, values] : *snapshot)
+                for (const char* value : mayChange) values.erase(value);
+        for (const auto& [name, values] : was)
+            if (!is.count(name) || is[name] != values) Fault(step + " changed or deleted " + name.substr(0, 40));
+        for (const auto& [name, values] : is)
+            if (!was.count(name)) Fault(step + " kept or added the task " + name.substr(0, 40));
         before_ = std::move(now);
     }
 
-    TempFolder folder_;
-    ScratchRegistry registry_;
+    TestWorld<FuzzLauncher> world_;
     DateTime day_;  // midnight of the simulated day
     std::vector<Record> records_;
-    Application app_;
-    FakeClock clock_;
-    ScriptedPrompts prompts_;
-    FuzzLauncher launcher_{folder_.Path(), kEditor};
-    RecordingProgramEnd programEnd_;
-    ScriptedComponents components_;
-    AppContext context_{app_, clock_, prompts_, launcher_, programEnd_, components_};
     Snapshot before_;
     FuzzReport report_;
 };

@@ -16,6 +16,7 @@
 #include "store/TaskRecord.h"
 #include "support/Doubles.h"
 #include "support/ScratchRegistry.h"
+#include "support/TestWorld.h"
 
 // Stores a task as the editor's save does, and its pause mark (in the machine store
 // unless told). A start left empty is the tests' usual minute: Friday 12/04/1998 at 07:05 PM.
@@ -33,23 +34,7 @@ inline RegValue ReadTaskValue(const std::string& name, const char* value) {
 }
 inline bool TaskExists(const std::string& name) { return KeyExists(store::TaskKey(name)); }
 
-class VantroTest : public ::testing::Test {
-protected:
-    VantroTest() {
-        app.SetPath(folder.Path());
-        app.SetDataFolder(folder.Path());
-    }
-
-    ScratchRegistry registry;
-    TempFolder folder;
-    Application app;
-    FakeClock clock;
-    ScriptedPrompts prompts;
-    RecordingLauncher launcher;
-    RecordingProgramEnd programEnd;
-    ScriptedComponents components;
-    AppContext context{app, clock, prompts, launcher, programEnd, components};
-};
+class VantroTest : public ::testing::Test, public TestWorld<> {};
 
 class SchedulerTest : public VantroTest {
 protected:
