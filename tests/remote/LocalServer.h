@@ -30,7 +30,6 @@ public:
 #endif
         setsockopt(socket_.get(), SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<const char*>(&limit), sizeof limit);
     }
-    bool Connected() const { return bool(socket_); }
     net::Handle Handle() const { return socket_.get(); }
     void Send(const std::string& bytes) {
         for (size_t done = 0; done < bytes.size();) {

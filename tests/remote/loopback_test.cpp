@@ -85,7 +85,7 @@ protected:
     AppContext realContext{app, clock, prompts, launcher, programEnd, real};
 };
 
-TEST_F(LoopbackTest, AServerThatIsGoneIsReportedOnceAndNothingIsAttached) {
+TEST_F(LoopbackTest, AServerThatIsGoneIsReportedOnceThenAttachedWhenItComesAndWithdrawnAtTheExit) {
     server.Stop();
     frmMain main(realContext);
     main.Load();
@@ -100,19 +100,8 @@ TEST_F(LoopbackTest, AServerThatIsGoneIsReportedOnceAndNothingIsAttached) {
     EXPECT_TRUE(PumpUntil([&] { return main.Controls().txtStatus.Text() != before; }, 20000));
     EXPECT_EQ(std::vector{LocalInstanceId()}, late.List());
     EXPECT_EQ(1u, prompts.asked.size()) << "no box for the retries";
-}
-
-TEST_F(LoopbackTest, AStartAttachesThisInstanceAndTheExitWithdrawsIt) {
-    frmMain main(realContext);
-    main.Load();
-    const std::vector<std::string> attached{LocalInstanceId()};
-    EXPECT_TRUE(PumpUntil([&] { return server.List() == attached; }, 15000));
-    EXPECT_TRUE(prompts.asked.empty());
-    EXPECT_EQ(ComponentValue(LocalInstanceId()), main.Remote().remoteClient->Get("").value)
-        << "the default member reads the attachment";
-
     main.mnuExit_Click();
-    EXPECT_TRUE(server.List().empty());
+    EXPECT_TRUE(late.List().empty()) << "the exit withdraws the attachment";
 }
 
 TEST_F(LoopbackTest, ATricklingServerHoldsUpNeitherTheStartNorTheExitAndItsCrLfCountsAsOk) {

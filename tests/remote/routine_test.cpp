@@ -3,8 +3,6 @@
 
 namespace {
 
-using Calls = std::vector<std::vector<ComponentValue>>;
-
 class RoutineTest : public ScriptedWorld {
 protected:
     RoutineTest() { StoreSettings(1, 0, "server.example.com"); }
@@ -31,20 +29,6 @@ protected:
     }
     static std::string ErrorBox(DWORD number) { return ErrorBox(number, SystemMessageText(number)); }
 };
-
-TEST_F(RoutineTest, ARunAgainReplacesTheObjectsAndOnlyTheNewClientDetaches) {
-    StoreSettings(0, 1, "server.example.com");
-    Run();
-    auto old = client;
-    components.objects[kRemoteClientProgId] = client = std::make_shared<ScriptedObject>(*old);
-    client->calls.clear();
-    Run();
-    EXPECT_EQ(client, objects.remoteClient);
-    ReleaseRemote(objects);
-    EXPECT_TRUE(old->CallsTo("Detach").empty());
-    EXPECT_EQ(Calls{{kLocalId}}, client->CallsTo("Detach"));
-    EXPECT_EQ(nullptr, objects.remoteClient);
-}
 
 TEST_F(RoutineTest, EachBranchDoesWhatItsSettingsAsk) {
     enum World { InReach, OutOfReach, LineUp, Refusing, NoClient };
