@@ -28,6 +28,7 @@ public:
         btnOther.Click = [this] { pressed += "Other "; };
         btnCancel.Click = [this] { pressed += "Cancel "; };
     }
+    using ui::Form::FormOptions;
     std::string pressed;
     ui::Bound<ui::TextBox> txtName{*this, "txtName"};
     ui::Bound<ui::OptionButton> optA{*this, "optA"}, optB{*this, "optB"}, optC{*this, "optC"};
@@ -83,6 +84,24 @@ TEST(Form, EnterAndEscapePressTheDefaultAndTheCancelButton) {
     form.txtName.SetFocus();
     Press(VK_ESCAPE);
     EXPECT_FALSE(form.IsCreated());
+}
+
+TEST(Form, TabByIndexCrossesFramesWhateverTheirStacking) {
+    TestForm form;
+    form.Show();
+    form.fraGroup.ZOrder();  // its options now come first in Windows' own order
+    form.txtName.SetFocus();
+    Press(VK_TAB);
+    EXPECT_EQ(form.optC.hwnd(), GetFocus()) << "Windows' order, by default";
+    TestForm byIndex;
+    byIndex.FormOptions().tabByIndex = true;
+    byIndex.Show();
+    byIndex.fraGroup.ZOrder();
+    byIndex.txtName.SetFocus();
+    Press(VK_TAB);
+    EXPECT_EQ(byIndex.optA.hwnd(), GetFocus());
+    Press(VK_TAB);
+    EXPECT_EQ(byIndex.optC.hwnd(), GetFocus()) << "one stop per option group";
 }
 
 TEST(Form, OptionButtonsGroupByContainerAndArrowKeysChooseWithinTheGroup) {
