@@ -68,35 +68,28 @@ protected:
     Scheduler realScheduler{SchedulerViewOf(controls, tasks), realContext};
 };
 
-// Ends, and counts, every dialog of this thread that a message loop shows meanwhile.
-class DialogWatch {
-public:
-    DialogWatch() {
-        timer_.OnTimer = [this] { EnumThreadWindows(GetCurrentThreadId(), &DialogWatch::End, reinterpret_cast<LPARAM>(this)); };
-        timer_.SetEnabled(true);
+// Ends every dialog of this thread that a message loop shows; says how many it ended.
+BOOL CALLBACK EndDialogs(HWND hwnd, LPARAM ended) {
+    char kind[16] = "";
+    GetClassNameA(hwnd, kind, sizeof kind);
+    if (std::string(kind) == "#32770" && IsWindowVisible(hwnd)) {
+        ++*reinterpret_cast<int*>(ended);
+        EndDialog(hwnd, IDOK);
     }
-    int ended = 0;
-
-private:
-    static BOOL CALLBACK End(HWND hwnd, LPARAM self) {
-        char kind[16] = "";
-        GetClassNameA(hwnd, kind, sizeof kind);
-        if (std::string(kind) == "#32770" && IsWindowVisible(hwnd)) {
-            ++reinterpret_cast<DialogWatch*>(self)->ended;
-            EndDialog(hwnd, IDOK);
-        }
-        return TRUE;
-    }
-    ui::Timer timer_{200, false};
-};
+    return TRUE;
+}
 
 TEST_F(RealLaunchTest, AMissingProgramShowsOneBoxOfOurOwnAndKeepsItsRecord) {
     const std::string missing = folder.Path() + "\\missing.exe";
     AddTask({.name = "Missing", .location = missing, .runOnce = true});
     tasks.LoadTaskGrid();
-    DialogWatch watch;
+    int shellDialogs = 0;
+    ui::Timer watch(200, true);
+    watch.OnTimer = [&] {
+        EnumThreadWindows(GetCurrentThreadId(), EndDialogs, reinterpret_cast<LPARAM>(&shellDialogs));
+    };
     realScheduler.Timer2_Timer();
-    EXPECT_EQ(watch.ended, 0) << "the shell showed a dialog of its own inside the tick";
+    EXPECT_EQ(shellDialogs, 0) << "the shell showed a dialog of its own inside the tick";
     RunMessageLoop();
     ASSERT_EQ(prompts.MessageBoxes().size(), 1u);
     EXPECT_EQ(prompts.MessageBoxes()[0].title, "Error: 2");
