@@ -48,6 +48,7 @@ TEST_F(LaunchTest, RunTaskStartsTheRowAsAProgramAndReportsOneThatCannotStart) {
     RunTaskOn("Note");
     EXPECT_EQ(Started(), (std::vector<std::string>{"MSG:Hi", "MSG:Hi"}));
     EXPECT_TRUE(ReadTaskValue("Note", store::kLastRan).IsEmpty());
+    EXPECT_EQ(controls.txtStatus.Text().find("Note"), std::string::npos);
     EXPECT_EQ(minimized, 0);
 
     // What only the shell could open has run; it starts in the program folder.
@@ -55,7 +56,7 @@ TEST_F(LaunchTest, RunTaskStartsTheRowAsAProgramAndReportsOneThatCannotStart) {
     RunTaskOn("Note");
     EXPECT_EQ(launcher.launches.back().directory, folder.Path());
     EXPECT_EQ(ReadTaskValue("Note", store::kLastRan).AsText(), "On 12/4/98 at 7:05:00 PM");
-    EXPECT_EQ(controls.txtStatus.Text(), "Last program to run is Note on 12/4/98 at 7:05:00 PM");
+    EXPECT_NE(controls.txtStatus.Text().find("Note"), std::string::npos);
     EXPECT_EQ(minimized, 1);
     EXPECT_TRUE(TaskExists("Note")) << "Run Task never deletes";
 }
