@@ -4,7 +4,9 @@ namespace {
 
 using ClockTest = SchedulerTest;
 
-TEST_F(ClockTest, HaltKeepsTheClockAndResumeTicksAtTheNextMinuteOrAtOnceInItsFirstSecond) {
+// A minute under way at a resume is missed (the tick test's empty list shows that);
+// in its first second its tick may still be due.
+TEST_F(ClockTest, HaltKeepsTheClockAndAResumeInAMinutesFirstSecondStillLaunchesIt) {
     AddTask({.name = "Backup", .location = "C:\\backup.exe", .days = "Fri"});
     tasks.LoadTaskGrid();
     controls.Timer1.SetEnabled(true);
@@ -12,21 +14,13 @@ TEST_F(ClockTest, HaltKeepsTheClockAndResumeTicksAtTheNextMinuteOrAtOnceInItsFir
     scheduler.mnuPVantro_Click();
     EXPECT_TRUE(controls.mnuPVantro.Checked());
     EXPECT_FALSE(controls.Timer2.Enabled());
-    clock.Set({1998, 12, 4, 10, 16, 0, 250});
-    scheduler.Timer1_Timer();
     EXPECT_TRUE(controls.Timer1.Enabled()) << "the clock keeps running while halted";
     tasks.LoadTaskGrid();
     EXPECT_FALSE(controls.Timer2.Enabled()) << "a rebuild leaves a halted scheduler halted";
 
-    clock.Set({1998, 12, 4, 10, 15, 40, 0});
-    scheduler.mnuPVantro_Click();
-    EXPECT_TRUE(controls.Timer2.Enabled());
-    EXPECT_EQ(controls.Timer2.Interval(), 20000) << "a minute under way while halted is missed";
-
-    // Resumed in the first milliseconds of a minute, before its tick: not skipped.
-    scheduler.mnuPVantro_Click();
     clock.Set({1998, 12, 4, 19, 5, 0, 4});
     scheduler.mnuPVantro_Click();
+    EXPECT_TRUE(controls.Timer2.Enabled());
     EXPECT_LE(controls.Timer2.Interval(), 10);
     clock.Set({1998, 12, 4, 19, 5, 0, 14});
     scheduler.Timer2_Timer();
