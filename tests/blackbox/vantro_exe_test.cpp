@@ -1,7 +1,6 @@
 // Vantro.exe started as a user starts it, looked at from outside.
 #include <gtest/gtest.h>
 #include <windows.h>
-#include <commctrl.h>
 #include <tlhelp32.h>
 
 #include <algorithm>
@@ -100,7 +99,6 @@ TEST_F(VantroExeTest, WithAReadOnlyMachineStoreAndUpdateRaisedBothStoresTasksRun
     EXPECT_TRUE(vantro.WaitForExit(20000));
 }
 
-
 TEST_F(VantroExeTest, TaskExeStartsVantroAndLaterBringsItBackFromTheTray) {
     UsedStore();
     WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kPath, RegValue::Text(vantro.Folder()), REG_SZ);
@@ -139,28 +137,4 @@ TEST_F(VantroExeTest, TaskExeStartsVantroAndLaterBringsItBackFromTheTray) {
 
     PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(started.get(), 20000));
-}
-
-TEST_F(VantroExeTest, EscapeOnTheDeleteQuestionKeepsTheTaskAndYesDeletesIt) {
-    UsedStore();
-    CreateKey(HKEY_LOCAL_MACHINE, store::TaskKey("Backup"));
-    vantro.Start();
-    HWND main = MainWindow();
-    ASSERT_NE(nullptr, main);
-    HWND list = FindWindowExA(main, nullptr, WC_LISTVIEWA, nullptr);
-    RECT header{};  // the first row lies just below the list's header
-    GetWindowRect(FindWindowExA(list, nullptr, WC_HEADERA, nullptr), &header);
-    const LPARAM firstRow = MAKELPARAM(20, header.bottom - header.top + 6);
-    for (WPARAM key : {VK_ESCAPE, VK_RETURN}) {  // Enter presses the default button, Yes
-        PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, firstRow);
-        PostMessageA(list, WM_LBUTTONUP, 0, firstRow);
-        PostMessageA(list, WM_KEYDOWN, VK_DELETE, 1);
-        HWND box = WaitForWindow("#32770", kTitle, 20000);
-        ASSERT_NE(nullptr, box) << "no question";
-        PostMessageA(box, WM_KEYDOWN, key, 1);
-        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 5000));
-        EXPECT_EQ(key == VK_ESCAPE, !WaitUntil([] { return !KeyExists(store::TaskKey("Backup")); }, 3000));
-    }
-    PostMessageA(main, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(vantro.WaitForExit(20000));
 }

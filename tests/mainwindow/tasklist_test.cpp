@@ -29,24 +29,4 @@ TEST_F(TaskListTest, RowsShowTheStoredRecordsAndEmptyCellsForMissingValues) {
     EXPECT_EQ(row("Bare"), "Paused|Bare| at |||");
 }
 
-// Choosing a row by key or click, and the commands it offers: the start-up test.
-TEST_F(TaskListTest, LeftPressShowsTheRowsPauseStateAndLastRunAndOnNoTaskRowLeavesTheStatusAlone) {
-    AddTask({.name = "Call", .location = "MSG:Hi", .paused = true});
-    WriteKeyValue(HKEY_LOCAL_MACHINE, store::TaskKey("Call"), store::kLastRan,
-                  RegValue::Text("On 12/4/98 at 7:05:23 PM"), REG_SZ);
-    tasks.LoadTaskGrid();
-    auto pressOn = [&](int row) {
-        controls.grdProgram.SetRow(row);
-        tasks.grdProgram_MouseDown();
-    };
-    pressOn(RowOf("Call"));
-    EXPECT_EQ(PauseOffered(), "UnPause");
-    EXPECT_EQ(controls.txtStatus.Text(), "Last ran On 12/4/98 at 7:05:23 PM");
-
-    controls.txtStatus.SetText("Vantro 1.6");
-    pressOn(0);
-    EXPECT_EQ(PauseOffered(), "");
-    EXPECT_EQ(controls.txtStatus.Text(), "Vantro 1.6");
-}
-
 }  // namespace
