@@ -82,28 +82,20 @@ TEST_F(CloseMessageTest, AUserWhoMayNotChangeTheMachineStoreKeepsBothSwitchesFor
     EXPECT_FALSE(ShowNotice()) << "the user's own switch is read";
 }
 
-TEST_F(CloseMessageTest, StartWithWindowsFollowsTheMenusCheckMark) {
-    const std::string on = folder.Path() + "\\Vantro.exe";
-    std::string seen;  // the box as the notice opens, and the Run entry after
-    auto entry = [&] {
-        RegValue value = Setting(store::kRunKey, store::kRunEntry);
-        seen += value.IsEmpty() ? "none; " : "\"" + value.AsText() + "\"; ";
-    };
-    auto look = [&](HWND notice) { seen += Ticked(notice, kStartWithWindows) ? "ticked " : "unticked "; };
+TEST_F(CloseMessageTest, StartWithWindowsFollowsTheMenusCheckMarkUntilTheUserClicksIt) {
+    auto entry = [] { return Setting(store::kRunKey, store::kRunEntry); };
+    WriteKeyValue(HKEY_LOCAL_MACHINE, store::kRunKey, store::kRunEntry, RegValue::Text(RunEntryData(app)), REG_SZ);
+    ASSERT_TRUE(ShowNotice([](HWND notice) { EXPECT_FALSE(Ticked(notice, kStartWithWindows)); }));
+    EXPECT_TRUE(entry().AsText().empty()) << "the menu was unticked";
 
-    WriteKeyValue(HKEY_LOCAL_MACHINE, store::kRunKey, store::kRunEntry, RegValue::Text(on), REG_SZ);
-    ASSERT_TRUE(ShowNotice(look));  // menu unticked: the entry goes
-    entry();
     controls.mnuRunOnStart.SetChecked(true);
-    ASSERT_TRUE(ShowNotice([&](HWND notice) {  // menu ticked: nothing changes until the user clicks
-        look(notice);
-        entry();
+    ASSERT_TRUE(ShowNotice([&](HWND notice) {
+        EXPECT_TRUE(Ticked(notice, kStartWithWindows));
+        EXPECT_TRUE(entry().AsText().empty()) << "nothing changes until the user clicks";
         Click(notice, kStartWithWindows);
-        entry();
         Click(notice, kStartWithWindows);
     }));
-    entry();
-    EXPECT_EQ("unticked none; ticked none; \"\"; \"" + on + "\"; ", seen);
+    EXPECT_EQ(RunEntryData(app), entry().AsText());
 }
 
 }  // namespace
