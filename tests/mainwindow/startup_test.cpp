@@ -47,7 +47,6 @@ TEST_F(StartupTest, FirstStartCreatesTheStoreAndProbesTheDrivesOnceUnlessTheStor
     frmMain& main = Start();
     EXPECT_TRUE(KeyExists(store::kTasksKey));
     EXPECT_EQ(folder.Path(), Setting(store::kPath).AsText());
-    EXPECT_EQ(RegValue::Integer(-1), Setting(store::kRunning));
     ASSERT_EQ(1, DriveBoxes());
     // Wine always has drive C; the list is shown without its trailing blank.
     EXPECT_EQ("C: ", Setting(store::kDrives).AsText().substr(0, 3));
