@@ -2,13 +2,13 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <algorithm>
 #include <string>
 
 #include "VantroProcess.h"
 #include "platform/DateTimeText.h"
 #include "store/RegistryAccess.h"
 #include "store/StoreLayout.h"
+#include "store/TaskRecord.h"
 
 namespace {
 
@@ -32,28 +32,11 @@ protected:
     VantroProcess vantro;
 };
 
-// A whole task written as another program would, due on `date` at `time` every day or
-// once; its command writes `out`.
-void AddTaskFromOutside(HKEY root, const std::string& name, const std::string& out, const std::string& date,
-                        const std::string& time, bool once) {
-    const std::string key = store::TaskKey(name);
-    auto text = [&](const char* value, const std::string& data) {
-        WriteKeyValue(root, key, value, RegValue::Text(data), REG_SZ);
-    };
-    CreateKey(root, key);
-    text(store::kLocation, "C:\\windows\\system32\\cmd.exe /c echo " + name + ">" + out);
-    text(store::kDaysOfTheWeek, once ? "" : "Sat,Fri,Thu,Wed,Tue,Mon,Sun");
-    text(store::kStartDate, date);
-    text(store::kStartTime, time);
-    WriteKeyValue(root, key, store::kRunOnce, RegValue::Boolean(once), REG_DWORD);
-}
-
-// Waits for the files that due tasks write: up to the next minute, plus time for the
-// tick and the launches and for the stamps and deletions that follow.
-void WaitForFiles(const std::vector<std::string>& files) {
-    WaitUntil([&] { return std::all_of(files.begin(), files.end(), [](auto& file) { return FileExists(file); }); },
-              90000);
-    Sleep(1500);
+// A task due on `date` at `time` every day, or once; its command writes `out`.
+void AddTask(store::Store where, const std::string& name, const std::string& out, const std::string& date,
+             const std::string& time, bool once) {
+    const std::string command = "C:\\windows\\system32\\cmd.exe /c echo " + name + ">" + out;
+    ASSERT_TRUE(store::WriteTask(where, {name, command, date, time, once ? "" : "Sat,Fri,Thu,Wed,Tue,Mon,Sun", once}));
 }
 
 }  // namespace
@@ -68,8 +51,8 @@ TEST_F(VantroExeTest, WithAReadOnlyMachineStoreAndUpdateRaisedBothStoresTasksRun
     const DateTime due = *next, now = LocalNow();
     const std::string date = datetext::DateMMDDYYYY(now.date()), time = datetext::TimeHHMMAmPm(due);
     const std::string machineOut = vantro.Folder() + "\\machine.txt", userOut = vantro.Folder() + "\\user.txt";
-    AddTaskFromOutside(HKEY_LOCAL_MACHINE, "Everyone", machineOut, date, time, false);
-    AddTaskFromOutside(HKEY_CURRENT_USER, "Mine", userOut, date, time, true);
+    AddTask(store::Store::Machine, "Everyone", machineOut, date, time, false);
+    AddTask(store::Store::User, "Mine", userOut, date, time, true);
     WriteKeyValue(HKEY_CURRENT_USER, store::kTasksKey, store::kUpdate, RegValue::Boolean(true), REG_DWORD);
     ReadOnlyKeys readOnly({store::kProgramKey, store::kTasksKey, store::TaskKey("Everyone")});
 
@@ -77,7 +60,9 @@ TEST_F(VantroExeTest, WithAReadOnlyMachineStoreAndUpdateRaisedBothStoresTasksRun
     HWND main = MainWindow();
     ASSERT_NE(nullptr, main);
     EXPECT_EQ(nullptr, WaitForWindow("#32770", kTitle, 3000)) << "a box came up at start-up";
-    WaitForFiles({machineOut, userOut});
+    // Up to the next minute, then time for the tick, the launches, and the stamps and deletion after them.
+    WaitUntil([&] { return FileExists(machineOut) && FileExists(userOut); }, 90000);
+    Sleep(1500);
     EXPECT_TRUE(FileExists(machineOut));
     EXPECT_TRUE(FileExists(userOut));
     EXPECT_TRUE(ListSubKeys(HKEY_CURRENT_USER, store::kTasksKey).empty()) << "the user's run-once task is gone";
