@@ -195,7 +195,6 @@ TEST(DriveProbe, ADriveThatCannotBeReadIsSkippedAndTheLaterOnesStillProbed) {
     // E is a CD drive without a disc; D does not exist.
     std::string drives = ProbeDrives([](char letter) { return letter != 'D' && letter != 'E'; });
     EXPECT_EQ("C: F: G: ", drives);
-    EXPECT_EQ("C: F: G:", InMemoryDriveList(drives));
     EXPECT_EQ("", InMemoryDriveList(ProbeDrives([](char) { return false; })));
 }
 
