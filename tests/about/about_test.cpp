@@ -41,11 +41,9 @@ TEST_F(AboutTest, SystemInformationFromTheFirstPlaceElseTheSecondElseUnavailable
     EXPECT_EQ("\"" + registered + "\" shown;" + unavailable, startSysInfo()) << "a start that fails";
 }
 
-TEST_F(AboutTest, ItsTextsButtonsAndHelpAndThePointerComesBackWhenTheShellFails) {
-    app.SetVersion(1, 5, 0);
+TEST_F(AboutTest, ItsLinksAndHelpAndThePointerComesBackWhenTheShellFails) {
     frmAbout about(context);
     about.Show();
-    EXPECT_NE(nullptr, FindWindowExA(about.hwnd(), nullptr, "Static", "Version 1.5.0"));
 
     launcher.shellResult = SE_ERR_NOASSOC;
     HCURSOR arrow = LoadCursor(nullptr, IDC_ARROW);
@@ -72,7 +70,6 @@ TEST_F(AboutTest, ItsTextsButtonsAndHelpAndThePointerComesBackWhenTheShellFails)
     ShowHelpContents(context, about.hwnd());
     ASSERT_EQ(1u, prompts.asked.size());
     EXPECT_EQ(SystemMessageText(ERROR_FILE_NOT_FOUND), prompts.asked[0].text);
-    EXPECT_EQ(about.Caption(), prompts.asked[0].title);
 }
 
 }  // namespace

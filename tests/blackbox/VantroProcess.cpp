@@ -27,7 +27,11 @@ VantroProcess::VantroProcess() {
     }
 }
 
-VantroProcess::~VantroProcess() { Kill(); }
+VantroProcess::~VantroProcess() {
+    if (!process_) return;
+    TerminateProcess(process_.get(), 9);
+    WaitForSingleObject(process_.get(), 10000);
+}
 
 void VantroProcess::Start() {
     std::string exe = folder_.Path() + "\\Vantro.exe";
@@ -46,12 +50,6 @@ void VantroProcess::Start() {
 
 bool VantroProcess::WaitForExit(DWORD ms) {
     return process_ && WaitForSingleObject(process_.get(), ms) == WAIT_OBJECT_0;
-}
-
-void VantroProcess::Kill() {
-    if (!process_) return;
-    TerminateProcess(process_.get(), 9);
-    WaitForSingleObject(process_.get(), 10000);
 }
 
 bool WaitUntil(const std::function<bool()>& done, DWORD ms) {

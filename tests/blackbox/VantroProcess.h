@@ -13,14 +13,13 @@
 
 class VantroProcess {
 public:
-    // Copies Vantro.exe and task.exe into a fresh folder.
+    // Copies Vantro.exe and task.exe into a fresh folder; the end kills what is left.
     VantroProcess();
     ~VantroProcess();
 
     const std::string& Folder() const { return folder_.Path(); }
     void Start();
     bool WaitForExit(DWORD ms);
-    void Kill();
 
 private:
     TempFolder folder_;

@@ -47,8 +47,6 @@ TEST_F(StartupTest, FirstStartCreatesTheStoreAndProbesTheDrivesOnceUnlessTheStor
     frmMain& main = Start();
     EXPECT_TRUE(KeyExists(store::kTasksKey));
     EXPECT_EQ(folder.Path(), Setting(store::kPath).AsText());
-    EXPECT_EQ(RegValue::Integer(-1), Setting(store::kRunning));
-    EXPECT_EQ(kTitle, main.Caption());
     ASSERT_EQ(1, DriveBoxes());
     // Wine always has drive C; the list is shown without its trailing blank.
     EXPECT_EQ("C: ", Setting(store::kDrives).AsText().substr(0, 3));
@@ -63,7 +61,6 @@ TEST_F(StartupTest, FirstStartCreatesTheStoreAndProbesTheDrivesOnceUnlessTheStor
     EXPECT_EQ(1, DriveBoxes()) << "a stored list is not probed again";
     restartWith("C");
     EXPECT_EQ(2, DriveBoxes());
-    EXPECT_EQ("C: ", Setting(store::kDrives).AsText().substr(0, 3));
 }
 
 TEST_F(StartupTest, SecondCopyPromptCancelLeavesTheStoreUntouchedAndRetryStarts) {
@@ -90,8 +87,6 @@ TEST_F(StartupTest, TheCloseBoxHidesWhileFileCloseWmCloseAndSessionEndWriteRunni
     EXPECT_FALSE(programEnd.Ended());
     EXPECT_TRUE(first.IsCreated() && !first.IsVisible());
     EXPECT_EQ(RegValue::Integer(-1), Setting(store::kRunning));
-    first.mnuRestore_Click();
-    EXPECT_TRUE(first.IsVisible());
 
     const std::vector<std::function<void(frmMain&)>> ways = {
         [this](frmMain& main) { Command(main.Controls().menu.Item("mnuExit")); },
@@ -142,7 +137,7 @@ TEST_F(StartupTest, TheRunEntryTicksTheMenuAndTheMenuSwitchesIt) {
     EXPECT_TRUE(item.Checked());
     EXPECT_EQ(folder.Path() + "\\Vantro.exe", entry().AsText());
     Command(item);
-    EXPECT_EQ(RegValue::Kind::Text, entry().kind());
+    EXPECT_FALSE(item.Checked());
     EXPECT_EQ("", entry().AsText());
 
     // The exit notice brings the entry in line with the unticked menu, so it comes after.
@@ -154,15 +149,12 @@ TEST_F(StartupTest, TheRunEntryTicksTheMenuAndTheMenuSwitchesIt) {
     // Installed under a folder with a blank: written quoted, and an unquoted entry of
     // ours (as older versions wrote it) is recognised and quoted at the next start.
     app.SetPath("C:\\Program Files\\Vantro");
-    const std::string quoted = "\"C:\\Program Files\\Vantro\\Vantro.exe\"";
-    EXPECT_EQ(quoted, RunEntryData(app));
-    EXPECT_TRUE(IsOurRunEntry(quoted, app) && IsOurRunEntry("c:\\program files\\vantro\\VANTRO.EXE", app));
-    EXPECT_FALSE(IsOurRunEntry("C:\\Program Files\\Other\\Vantro.exe", app) || IsOurRunEntry("", app));
+    EXPECT_FALSE(IsOurRunEntry("C:\\Program Files\\Other\\Vantro.exe", app));
     WriteKeyValue(HKEY_LOCAL_MACHINE, store::kRunKey, store::kRunEntry,
-                  RegValue::Text("C:\\Program Files\\Vantro\\Vantro.exe"), REG_SZ);
+                  RegValue::Text("c:\\program files\\vantro\\VANTRO.EXE"), REG_SZ);
     window->mnuExit_Click();
     EXPECT_TRUE(Start().Controls().mnuRunOnStart.Checked());
-    EXPECT_EQ(quoted, entry().AsText());
+    EXPECT_EQ("\"C:\\Program Files\\Vantro\\Vantro.exe\"", entry().AsText());
 }
 
 TEST_F(StartupTest, AMachineStoreThisUserMayOnlyReadRaisesNoBoxAndTheScheduleRunsDuringStartUpBoxes) {
@@ -181,12 +173,8 @@ TEST_F(StartupTest, AMachineStoreThisUserMayOnlyReadRaisesNoBoxAndTheScheduleRun
 
     frmMain& main = Start();
     EXPECT_EQ(1, DriveBoxes());
-    auto storeNotices = [this] {
-        int count = 0;
-        for (const auto& box : prompts.MessageBoxes()) count += box.text.find("Halvern\\Vantro") != std::string::npos;
-        return count;
-    };
-    EXPECT_EQ(0, storeNotices());
+    for (const auto& box : prompts.MessageBoxes())
+        EXPECT_EQ(std::string::npos, box.text.find("Halvern\\Vantro")) << "a notice about the store";
     EXPECT_EQ("2 rows, 1 launched", whileBox);
     EXPECT_EQ(folder.Path(), ReadKeyValue(HKEY_CURRENT_USER, store::kProgramKey, store::kPath).AsText());
     ASSERT_FALSE(ReadKeyValue(HKEY_CURRENT_USER, store::kProgramKey, store::kDrives).IsEmpty());
@@ -197,7 +185,6 @@ TEST_F(StartupTest, AMachineStoreThisUserMayOnlyReadRaisesNoBoxAndTheScheduleRun
     EXPECT_TRUE(main.Controls().mnuRunOnStart.Checked());
     EXPECT_EQ(RunEntryData(app), ReadKeyValue(HKEY_CURRENT_USER, store::kRunKey, store::kRunEntry).AsText());
     EXPECT_TRUE(ReadKeyValue(HKEY_LOCAL_MACHINE, store::kRunKey, store::kRunEntry).IsEmpty());
-    EXPECT_EQ(0, storeNotices());
     window->mnuExit_Click();
     EXPECT_TRUE(Start().Controls().mnuRunOnStart.Checked());
 }
@@ -206,14 +193,8 @@ TEST_F(StartupTest, AMachineStoreThisUserMayOnlyReadRaisesNoBoxAndTheScheduleRun
 
 TEST(DriveProbe, ADriveThatCannotBeReadIsSkippedAndTheLaterOnesStillProbed) {
     // E is a CD drive without a disc; D does not exist.
-    std::string probed;
-    std::string drives = ProbeDrives([&](char letter) {
-        probed += letter;
-        return letter != 'D' && letter != 'E';
-    });
-    EXPECT_EQ("CDEFG", probed);
+    std::string drives = ProbeDrives([](char letter) { return letter != 'D' && letter != 'E'; });
     EXPECT_EQ("C: F: G: ", drives);
-    EXPECT_EQ("C: F: G:", InMemoryDriveList(drives));
     EXPECT_EQ("", InMemoryDriveList(ProbeDrives([](char) { return false; })));
 }
 
@@ -233,23 +214,23 @@ TEST_F(StartupTest, TheGridAndTheTwoLinesFollowTheWindowSize) {
     EXPECT_NEAR(client.right, time.right, 2);
     EXPECT_NEAR(client.bottom, time.bottom, 2);
     EXPECT_LT(status.right, time.left);
-    EXPECT_EQ(client.left, status.left);
     EXPECT_NEAR(status.top, grid.bottom, 2);
-    EXPECT_TRUE(IsWindowVisible(main.Controls().txtTime.hwnd()));
 }
 
 TEST_F(StartupTest, ARowChosenByKeyOrClickOffersItsCommandsAndAClickOnEmptySpaceNone) {
     AddTask({.name = "Backup", .location = "C:\\backup.exe", .days = "Mon"});
     AddTask({.name = "Resting", .location = "C:\\rest.exe", .days = "Mon", .paused = true});
+    const std::string lastRan = "On 12/4/98 at 7:05:23 PM";
+    WriteKeyValue(HKEY_LOCAL_MACHINE, store::TaskKey("Resting"), store::kLastRan, RegValue::Text(lastRan), REG_SZ);
     frmMain& main = Start();
     main.Show();
     HWND list = GetWindow(main.hwnd(), GW_CHILD);
-    const MainControls& c = main.Controls();
+    MainControls& c = main.Controls();
     EXPECT_FALSE(c.mnuEdit.Enabled() || c.mnuDelete.Enabled() || c.mnuRun.Enabled()) << "nothing is chosen at the start";
     ListView_SetItemState(list, 1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     EXPECT_EQ(2, c.grdProgram.Row());
     EXPECT_TRUE(c.mnuUnPause.Visible() && !c.mnuPause.Visible());
-    EXPECT_EQ("Last ran was NEVER", c.txtStatus.Text());
+    EXPECT_NE(std::string::npos, c.txtStatus.Text().find(lastRan));
     auto click = [&](POINT at) {
         SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
         SendMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
@@ -277,10 +258,19 @@ TEST_F(StartupTest, ARowChosenByKeyOrClickOffersItsCommandsAndAClickOnEmptySpace
     edited.clear(), closer.SetEnabled(true);
     SendMessageA(list, WM_KEYDOWN, VK_RETURN, 0);
     EXPECT_EQ("Backup", edited);
+    // Delete asks first; Escape answers Cancel and keeps the task.
+    click({item.left + 2, (item.top + item.bottom) / 2});
+    size_t asked = prompts.asked.size();
+    prompts.messageAnswers = {IDCANCEL};
+    SendMessageA(list, WM_KEYDOWN, VK_DELETE, 0);
+    EXPECT_EQ(asked + 1, prompts.asked.size());
+    EXPECT_TRUE(TaskExists("Backup"));
 
+    c.txtStatus.SetText("Vantro");
     click({item.left + 2, client.bottom - 2});  // below the last row
     EXPECT_EQ(-1, ListView_GetNextItem(list, -1, LVNI_SELECTED));
     EXPECT_EQ(0, c.grdProgram.Row());
+    EXPECT_EQ("Vantro", c.txtStatus.Text()) << "no task, no last run";
     EXPECT_FALSE(c.mnuEdit.Enabled() || c.mnuDelete.Enabled() || c.mnuRun.Enabled() || c.mnuPause.Visible());
     main.Schedule().mnuRun_Click();
     EXPECT_TRUE(launcher.launches.empty()) << "Run Task acted on a row no longer chosen";

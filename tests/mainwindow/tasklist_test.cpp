@@ -13,10 +13,7 @@ TEST_F(TaskListTest, RowsShowTheStoredRecordsAndEmptyCellsForMissingValues) {
     CreateKey(HKEY_CURRENT_USER, store::TaskKey("Bare"));
     // reg add writes true as 1.
     WriteKeyValue(HKEY_CURRENT_USER, store::TaskKey("Bare"), store::kPaused, RegValue::Integer(1), REG_DWORD);
-    int rebuilds = 0;
-    controls.grdProgram.Rebuilt = [&] { ++rebuilds; };
     tasks.LoadTaskGrid();
-    EXPECT_EQ(rebuilds, 1) << "the view hears of the rebuild once, at its end";
 
     auto row = [&](const char* name) {
         std::string texts;
@@ -27,26 +24,6 @@ TEST_F(TaskListTest, RowsShowTheStoredRecordsAndEmptyCellsForMissingValues) {
     EXPECT_EQ(row("Backup"), "|Backup|12/04/1998 at 07:05 PM|C:\\bin\\backup.exe /all|Fri,Mon|");
     EXPECT_EQ(row("Call"), "Paused|Call|01/02/2003 at 09:30 AM|MSG:Hi||");
     EXPECT_EQ(row("Bare"), "Paused|Bare| at |||");
-}
-
-// Choosing a row by key or click, and the commands it offers: the start-up test.
-TEST_F(TaskListTest, LeftPressShowsTheRowsPauseStateAndLastRunAndOnNoTaskRowLeavesTheStatusAlone) {
-    AddTask({.name = "Call", .location = "MSG:Hi", .paused = true});
-    WriteKeyValue(HKEY_LOCAL_MACHINE, store::TaskKey("Call"), store::kLastRan,
-                  RegValue::Text("On 12/4/98 at 7:05:23 PM"), REG_SZ);
-    tasks.LoadTaskGrid();
-    auto pressOn = [&](int row) {
-        controls.grdProgram.SetRow(row);
-        tasks.grdProgram_MouseDown();
-    };
-    pressOn(RowOf("Call"));
-    EXPECT_EQ(PauseOffered(), "UnPause");
-    EXPECT_EQ(controls.txtStatus.Text(), "Last ran On 12/4/98 at 7:05:23 PM");
-
-    controls.txtStatus.SetText("Vantro 1.6");
-    pressOn(0);
-    EXPECT_EQ(PauseOffered(), "");
-    EXPECT_EQ(controls.txtStatus.Text(), "Vantro 1.6");
 }
 
 }  // namespace
