@@ -5,49 +5,42 @@ namespace {
 using CommandsTest = EditorTest;
 
 // OK writes back what Edit showed: a fault in the showing or in the reading shows here.
-TEST_F(CommandsTest, EditRoundTripsTheStoredTaskKeepingTheRestAndOpensUnreadableTimesAsNow) {
+TEST_F(CommandsTest, EditThenOkWritesBackTheStoredTaskUnderItsExactKeyName) {
     AddTask({.name = "Backup", .location = "C:\\bin\\backup.exe /all", .days = "Fri,Wed,Mon", .paused = true});
-    WriteKeyValue(HKEY_LOCAL_MACHINE, store::TaskKey("Backup"), store::kLastRan, RegValue::Text("On 1/2/03"), REG_SZ);
+    AddTask({.name = " Backup ", .location = "C:\\spaced.exe", .days = "Mon"});
+    AddTask({.name = " Note ", .location = "  MSG:Hello\r\n", .days = "Wed"});  // a message, as the list reads it
+    SetMessageApp("c:\\pad.exe");
+    prompts.inputAnswers = {" Note "};
+    clock.now = {2001, 6, 7, 8, 9, 0};  // the stored date and time, not today's, go into the pickers
+    for (const char* name : {"Backup", " Backup ", " Note "}) {
+        tasks.LoadTaskGrid();
+        Choose(name);
+        WithEditor(&TaskCommands::mnuEdit_Click, [&](frmNew& form) { Click(form.btnOK); });
+    }
+    EXPECT_EQ("C:\\bin\\backup.exe /all|Fri,Wed,Mon|12/04/1998|07:05 PM|0", Record("Backup"));
+    EXPECT_EQ("C:\\spaced.exe|Mon|12/04/1998|07:05 PM|0", Record(" Backup "));
+    EXPECT_EQ("MSG:Hello\r\n|Wed|12/04/1998|07:05 PM|0", Record(" Note "));
+    EXPECT_TRUE(ReadTaskValue("Backup", store::kPaused).IsTrue()) << "what the editor does not show is kept";
+    EXPECT_EQ(3u, ListSubKeys(HKEY_LOCAL_MACHINE, store::kTasksKey).size());
+    ASSERT_EQ(1u, prompts.asked.size()) << "only the message's name is asked for";
+    EXPECT_EQ(" Note ", prompts.asked[0].initial);
+}
+
+TEST_F(CommandsTest, UnreadableStoredTimesOpenAsNowAndCancelOrEscapeInTheMessageBoxWritesNothing) {
     AddTask({.name = "Once", .location = "C:\\once.exe", .startDate = "31/31/1998", .startTime = "soon",
              .runOnce = true});
     tasks.LoadTaskGrid();
-    clock.now = {2001, 6, 7, 8, 9, 0};  // the stored date and time, not today's, go into the pickers
-    Choose("Backup");
-    WithEditor(&TaskCommands::mnuEdit_Click, [&](frmNew& form) { Click(form.btnOK); });
-    EXPECT_TRUE(prompts.asked.empty());
-    EXPECT_EQ("C:\\bin\\backup.exe /all|Fri,Wed,Mon|12/04/1998|07:05 PM|0", Record("Backup"));
-    EXPECT_TRUE(ReadTaskValue("Backup", store::kPaused).IsTrue());
-    EXPECT_EQ("On 1/2/03", ReadTaskValue("Backup", store::kLastRan).AsText());
-
     Choose("Once");
+    clock.now = {2001, 6, 7, 8, 9, 0};
     WithEditor(&TaskCommands::mnuEdit_Click, [&](frmNew& form) {
         DateTime date = form.txtDate.Value(), time = form.txtTime.Value();
         EXPECT_EQ((Date{2001, 6, 7}), date.date());
         EXPECT_EQ(809, time.hour * 100 + time.minute);
         Type(form.txtLocation, "C:\\other.exe");
     });
-    EXPECT_EQ("C:\\once.exe||31/31/1998|soon|-1", Record("Once")) << "Cancel writes nothing";
-}
 
-TEST_F(CommandsTest, EditKeepsTheExactKeyNameReadsAMessageAsTheListDoesAndEscapeCancels) {
-    AddTask({.name = " Backup ", .location = "C:\\spaced.exe", .days = "Mon"});
-    AddTask({.name = "Backup", .location = "C:\\plain.exe", .days = "Tue"});
-    AddTask({.name = " Note ", .location = "  MSG:Hello\r\n", .days = "Wed"});
-    SetMessageApp("c:\\pad.exe");
-    prompts.inputAnswers = {" Note "};  // the proposed name, accepted
-    for (const char* name : {" Backup ", " Note "}) {
-        tasks.LoadTaskGrid();
-        Choose(name);
-        WithEditor(&TaskCommands::mnuEdit_Click, [&](frmNew& form) { Click(form.btnOK); });
-    }
-    EXPECT_EQ(1u, prompts.asked.size()) << "only the message's name is asked for";
-    EXPECT_EQ("C:\\spaced.exe", ReadTaskValue(" Backup ", store::kLocation).AsText());
-    EXPECT_EQ("C:\\plain.exe", ReadTaskValue("Backup", store::kLocation).AsText());
-    EXPECT_EQ("MSG:Hello\r\n|Wed|12/04/1998|07:05 PM|0", Record(" Note "));
-    EXPECT_FALSE(TaskExists("Note"));
-
-    // Escape in the (multi-line) message box closes the editor as Cancel does.
-    Choose("Backup");
+    // The multi-line message box takes Escape for its parent's close.
+    Choose("Once");
     ui::Timer escape(30, true), rescue(5000, true);
     escape.OnTimer = [&] {
         escape.SetEnabled(false);
@@ -59,6 +52,7 @@ TEST_F(CommandsTest, EditKeepsTheExactKeyNameReadsAMessageAsTheListDoesAndEscape
         commands.Editor()->Unload();
     };
     commands.mnuEdit_Click();
+    EXPECT_EQ("C:\\once.exe||31/31/1998|soon|-1", Record("Once"));
 }
 
 // Escape and the close box answer IDCANCEL: like No, it must lose nothing.
