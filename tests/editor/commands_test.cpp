@@ -75,7 +75,8 @@ TEST_F(CommandsTest, OnlyYesReplacesATaskOrSavesOneThatCanNeverRun) {
                 EXPECT_TRUE(yes || (!form.Saved() && form.txtLocation.Text() == "C:\\new.exe")) << "kept as typed";
             });
         }
-        EXPECT_EQ(yes ? "C:\\new.exe||12/04/1998|07:05 PM|-1" : "C:\\old.exe|Sun|12/04/1998|07:05 PM|0", Record("Backup"));
+        const char* backup = yes ? "C:\\new.exe||12/04/1998|07:05 PM|-1" : "C:\\old.exe|Sun|12/04/1998|07:05 PM|0";
+        EXPECT_EQ(backup, Record("Backup"));
         EXPECT_EQ(!yes, ReadTaskValue("Backup", store::kPaused).IsTrue()) << "a replaced task starts afresh";
         EXPECT_EQ(yes, TaskExists("Late"));
         ASSERT_EQ(2u, prompts.asked.size()) << "the current minute is not asked about";
