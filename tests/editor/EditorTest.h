@@ -1,7 +1,6 @@
 #pragma once
 // The editor's commands over the main window's controls (without the main window),
 // and a user who acts in the real modal dialog while it is up.
-#include <algorithm>
 #include <functional>
 #include <set>
 
@@ -23,8 +22,7 @@ protected:
             frmNew* form = commands.Editor();
             if (!form) return;
             user(*form);
-            if (!form->Saved()) PostMessageA(form->hwnd(), WM_COMMAND, MAKEWPARAM(form->btnCancel.Id(), BN_CLICKED),
-                                             reinterpret_cast<LPARAM>(form->btnCancel.hwnd()));
+            if (!form->Saved()) Click(form->btnCancel);
         };
         (commands.*command)();
     }
@@ -50,15 +48,6 @@ protected:
         PickDays(form, {2});
         Type(form.txtMessage, text);
     }
-    std::vector<std::string> Texts() const {
-        std::vector<std::string> texts;
-        for (const auto& prompt : prompts.asked) texts.push_back(prompt.text);
-        return texts;
-    }
-    int Count(const std::string& text) const {
-        std::vector<std::string> texts = Texts();
-        return static_cast<int>(std::count(texts.begin(), texts.end(), text));
-    }
     // The five values the editor writes, joined by "|".
     static std::string Record(const std::string& name) {
         std::string joined;
@@ -67,8 +56,8 @@ protected:
         return joined + ReadTaskValue(name, store::kRunOnce).AsText();
     }
     void Choose(const std::string& name) { controls.grdProgram.SetRow(RowOf(name)); }
-    std::string Setting(const char* name) const {
-        return ReadKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, name).AsText();
+    std::string MessageApp() const {
+        return ReadKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kMessageApp).AsText();
     }
 
     std::set<std::string> files;  // what exists for the editor's file tests
@@ -78,8 +67,3 @@ protected:
                            [this](store::Store store, const std::string& name) { tasks.DeleteTask(store, name); }},
                           context};
 };
-
-inline const std::string kDaysMessage = "You picked this to be scheduled, but you didn't pick what days.";
-inline const std::string kLocationMessage =
-    "Location of the if has not been filled.  There for there cannot be a save of this information.";
-inline const std::string kNameQuestion = "What would you like to call this message?";
