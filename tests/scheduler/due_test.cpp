@@ -28,7 +28,6 @@ TEST(DueTest, StartOnOrBeforeTodayAtThisMinuteOnly) {
 
 TEST(DueTest, KindFollowsTheLocationAndWeekdayTheDayList) {
     EXPECT_EQ(due::KindOf("MSG:Call home"), TaskKind::Message);
-    EXPECT_EQ(due::KindOf("MSG:"), TaskKind::Message);
     EXPECT_EQ(due::KindOf("C:\\bin\\x.exe /q"), TaskKind::Program);
     EXPECT_EQ(due::KindOf("\"C:\\Program Files\\x.exe\" /q"), TaskKind::Program);
     for (const char* location : {"msg:lower", "notes.txt", "\"notes.txt\"", "\\\\server\\share\\x.exe", "", "\""})
