@@ -11,22 +11,6 @@ std::string WindowText(HWND window) {
     return text;
 }
 
-bool ShowsLabel(HWND dialog, const std::string& text) {
-    for (HWND label = nullptr; (label = FindWindowExA(dialog, label, "Static", nullptr));)
-        if (WindowText(label) == text) return true;
-    return false;
-}
-
-TEST(WindowsPrompts, MessageBoxAnswersTheButtonPressed) {
-    bool textShown = false;
-    WhenShown user("#32770", [&](HWND box) {
-        textShown = ShowsLabel(box, "Delete the task?");
-        SendMessageA(GetDlgItem(box, IDNO), BM_CLICK, 0, 0);
-    });
-    EXPECT_EQ(IDNO, WindowsPrompts().MessageBox(nullptr, "Delete the task?", "Vantro", MB_YESNO));
-    EXPECT_TRUE(textShown);
-}
-
 TEST(WindowsPrompts, InputBoxesOfferTheDefaultToTypeOverAndAnswerWhatWasTypedOrNothingOnCancel) {
     WindowsPrompts prompts;
     // The box as it opened: prompt, [default] selected range, buttons, masked or not.

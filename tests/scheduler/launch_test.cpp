@@ -1,34 +1,18 @@
 #include <filesystem>
 
-#include "scheduler/MessageFile.h"
 #include "support/VantroTest.h"
+#include "support/WhenShown.h"
 
 namespace {
 
-const std::string kNotepad = "C:\\windows\\notepad.exe";
-
 class LaunchTest : public SchedulerTest {
 protected:
-    LaunchTest() { SetMessageApp(kNotepad); }
-    std::string MessageFile() const { return MessageFilePath(folder.Path()); }
     void RunTaskOn(const std::string& name) {
         tasks.LoadTaskGrid();
         controls.grdProgram.SetRow(RowOf(name));
         scheduler.mnuRun_Click();
     }
 };
-
-// What the message file holds is the week test's; here, it cannot be written.
-TEST_F(LaunchTest, AMessageFileFailureIsReportedAndTheMessageRunsOn) {
-    AddTask({.name = "Note", .location = "MSG:Hi", .runOnce = true});
-    std::filesystem::create_directory(MessageFile());  // a folder where the file should go
-    scheduler.RunMessageTask(store::Store::Machine, "Note", "MSG:Hi", kNotepad, true);
-    RunMessageLoop();
-    ASSERT_EQ(prompts.MessageBoxes().size(), 1u);
-    EXPECT_EQ(prompts.MessageBoxes()[0].title, std::to_string(ERROR_ACCESS_DENIED));
-    EXPECT_EQ(Started().size(), 1u) << "the editor is started all the same";
-    EXPECT_FALSE(TaskExists("Note")) << "a run-once message goes, error or not";
-}
 
 // A program path with blanks is quoted when the file it names exists, so Windows
 // does not start "<folder>\My.exe" instead.
@@ -69,32 +53,15 @@ protected:
     Scheduler realScheduler{SchedulerViewOf(controls, tasks), realContext};
 };
 
-// Ends every dialog of this thread that a message loop shows; says how many it ended.
-BOOL CALLBACK EndDialogs(HWND hwnd, LPARAM ended) {
-    char kind[16] = "";
-    GetClassNameA(hwnd, kind, sizeof kind);
-    if (std::string(kind) == "#32770" && IsWindowVisible(hwnd)) {
-        ++*reinterpret_cast<int*>(ended);
-        EndDialog(hwnd, IDOK);
-    }
-    return TRUE;
-}
-
-TEST_F(RealLaunchTest, AMissingProgramShowsOneBoxOfOurOwnAndKeepsItsRecord) {
-    const std::string missing = folder.Path() + "\\missing.exe";
-    AddTask({.name = "Missing", .location = missing, .runOnce = true});
+TEST_F(RealLaunchTest, AMissingProgramShowsOneBoxOfOurOwnAndNoneOfTheShells) {
+    AddTask({.name = "Missing", .location = folder.Path() + "\\missing.exe", .runOnce = true});
     tasks.LoadTaskGrid();
-    int shellDialogs = 0;
-    ui::Timer watch(200, true);
-    watch.OnTimer = [&] {
-        EnumThreadWindows(GetCurrentThreadId(), EndDialogs, reinterpret_cast<LPARAM>(&shellDialogs));
-    };
+    WhenShown shellDialog("#32770", [](HWND dialog) { EndDialog(dialog, IDOK); }, false);
     realScheduler.Timer2_Timer();
-    EXPECT_EQ(shellDialogs, 0) << "the shell showed a dialog of its own inside the tick";
+    EXPECT_EQ(shellDialog.Times(), 0) << "the shell showed a dialog of its own inside the tick";
     RunMessageLoop();
     ASSERT_EQ(prompts.MessageBoxes().size(), 1u);
     EXPECT_EQ(prompts.MessageBoxes()[0].title, "Error: 2");
-    EXPECT_TRUE(ReadTaskValue("Missing", store::kLastRan).IsEmpty());
     EXPECT_TRUE(TaskExists("Missing"));
 }
 

@@ -1,10 +1,13 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <tuple>
 
 #include "scheduler/LaunchHistory.h"
 #include "scheduler/LaunchResult.h"
+#include "scheduler/MessageFile.h"
 #include "support/VantroTest.h"
 
 namespace {
@@ -53,11 +56,15 @@ TEST_F(ResultTest, EveryLaunchEndsWithItsResultInTheRecordTheGridAndTheHistory) 
     AddTask({.name = "Missing", .location = "C:\\missing.exe", .days = "Fri"});
     AddTask({.name = "Note", .location = "MSG:Hello", .days = "Fri"});
     SetMessageApp("C:\\no-editor.exe");  // a message records whether its editor came up
+    std::filesystem::create_directory(MessageFilePath(folder.Path()));  // its file cannot be written either
     launcher.failingStarts["C:\\missing.exe"] = ERROR_FILE_NOT_FOUND;
     launcher.shellResult = SE_ERR_FNF;
     tasks.LoadTaskGrid();
     scheduler.Timer2_Timer();
     ASSERT_TRUE(AllEnded());
+    const std::vector<PromptRecord> boxes = prompts.MessageBoxes();
+    const std::string fileError = std::to_string(ERROR_ACCESS_DENIED);
+    EXPECT_EQ(std::count_if(boxes.begin(), boxes.end(), [&](auto& box) { return box.title == fileError; }), 1);
 
     const std::tuple<const char*, bool, const char*> expected[] = {
         {"Zero", false, "0"}, {"Three", true, "3"}, {"Missing", true, "error 2"}, {"Note", true, "error 2"}};

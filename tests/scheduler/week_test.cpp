@@ -94,8 +94,6 @@ TEST_P(WeekTest, AWeekOfMinutesLaunchesExactlyTheDueTasks) {
     noted.clear();
     RunTimer({1998, 12, 12, 19, 30, 0, 0}, 4 * 60 + 30);
     EXPECT_EQ(noted, std::vector<std::string>{});
-    RunMessageLoop();
-    EXPECT_EQ(prompts.MessageBoxes().size(), 7u);
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "integration/RunEntry.h"
 #include "store/RegistryAccess.h"
 #include "store/StoreLayout.h"
 #include "store/Stores.h"
@@ -20,8 +19,7 @@ TEST(Stores, SettingsAreReadUserFirstAndWrittenToTheMachineOnlyWhereThisUserMayC
     EXPECT_EQ("server", Stored(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kRemoteIP).AsText());
     EXPECT_EQ("server", store::ReadSetting(store::kRemoteIP).AsText());
 
-    CreateKey(HKEY_LOCAL_MACHINE, store::kRunKey);
-    ReadOnlyKeys readOnly({store::kProgramKey, store::kRunKey});
+    ReadOnlyKeys readOnly({store::kProgramKey});
     EXPECT_FALSE(store::MayWriteMachineStore());
     EXPECT_EQ(store::Store::User, store::WritableStore());
     DeleteKeyTree(HKEY_CURRENT_USER, "SOFTWARE\\Halvern");  // this user's store is made by the first write
@@ -29,13 +27,6 @@ TEST(Stores, SettingsAreReadUserFirstAndWrittenToTheMachineOnlyWhereThisUserMayC
     EXPECT_EQ("mine", Stored(HKEY_CURRENT_USER, store::kProgramKey, store::kRemoteIP).AsText());
     EXPECT_EQ("server", Stored(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kRemoteIP).AsText());
     EXPECT_EQ("mine", store::ReadSetting(store::kRemoteIP).AsText());
-
-    // Start with Windows: this user's own Run key; an administrator's entry stays on.
-    EXPECT_EQ(ERROR_SUCCESS, WriteRunEntry("C:\\V\\Vantro.exe"));
-    EXPECT_EQ("C:\\V\\Vantro.exe", Stored(HKEY_CURRENT_USER, store::kRunKey, store::kRunEntry).AsText());
-    EXPECT_TRUE(Stored(HKEY_LOCAL_MACHINE, store::kRunKey, store::kRunEntry).IsEmpty());
-    EXPECT_TRUE(DeleteRunEntry());
-    EXPECT_TRUE(Stored(HKEY_CURRENT_USER, store::kRunKey, store::kRunEntry).IsEmpty());
 }
 
 }  // namespace
