@@ -57,7 +57,6 @@ public:
         for (int n = head.rfind("OK ", 0) == 0 ? std::stoi(head.substr(3)) : 0; n > 0; --n) ids.push_back(Line());
         return ids;
     }
-    void Vanish() { socket_.reset(); }  // drops the connection at once, without a word
 
 private:
     net::Socket socket_;

@@ -74,7 +74,6 @@ protected:
         CreateKey(HKEY_LOCAL_MACHINE, store::kTasksKey);
         WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kDrives, RegValue::Text("C: "), REG_SZ);
         WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kNetworked, RegValue::Integer(1), REG_DWORD);
-        WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kRemoteIP, RegValue::Text("127.0.0.1:" + std::to_string(server.port)), REG_SZ);
         // The exit ends without the close notice, which would wait for its OK.
         WriteKeyValue(HKEY_LOCAL_MACHINE, store::kProgramKey, store::kShowCloseWindows, RegValue::Text("F"), REG_SZ);
     }
@@ -84,25 +83,6 @@ protected:
     ComComponents real{OwnComponents()};
     AppContext realContext{app, clock, prompts, launcher, programEnd, real};
 };
-
-TEST_F(LoopbackTest, AServerThatIsGoneIsReportedOnceThenAttachedWhenItComesAndWithdrawnAtTheExit) {
-    server.Stop();
-    frmMain main(realContext);
-    main.Load();
-    ASSERT_TRUE(PumpUntil([&] { return !prompts.asked.empty(); }, 15000));
-    EXPECT_EQ(1u, prompts.asked.size());
-    EXPECT_EQ("Error: " + std::to_string(WSAECONNREFUSED) + "\r", prompts.asked[0].text.substr(0, 13));
-    EXPECT_EQ("", ComponentText(main.Remote().remoteClient->Get("").value)) << "nothing attached";
-
-    const std::string before = main.Controls().txtStatus.Text();
-    PumpUntil([] { return false; }, 2500);  // the retry at 2 s finds nothing either
-    RunningServer late(LocalOptions(2, server.port));  // the server comes later: attached, and the user told
-    EXPECT_TRUE(PumpUntil([&] { return main.Controls().txtStatus.Text() != before; }, 20000));
-    EXPECT_EQ(std::vector{LocalInstanceId()}, late.List());
-    EXPECT_EQ(1u, prompts.asked.size()) << "no box for the retries";
-    main.mnuExit_Click();
-    EXPECT_TRUE(late.List().empty()) << "the exit withdraws the attachment";
-}
 
 TEST_F(LoopbackTest, ATricklingServerHoldsUpNeitherTheStartNorTheExitAndItsCrLfCountsAsOk) {
     StandInServer trickler("OK\r\n", 1000);  // and no reply at all to the withdrawal
@@ -122,21 +102,24 @@ TEST_F(LoopbackTest, ATricklingServerHoldsUpNeitherTheStartNorTheExitAndItsCrLfC
     EXPECT_TRUE(prompts.asked.empty());
 }
 
-TEST_F(LoopbackTest, AfterTheServerRestartsTheLinkAttachesAgainAndTellsOnceEachWay) {
+TEST_F(LoopbackTest, TheLinkTellsOnceThatTheServerIsGoneThenOnceEachWayAsItComesAndGoes) {
     HWND window = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
     uint16_t port = server.port;
+    server.Stop();
     const std::vector<std::string> attached{"HOST\\me #4"};
     auto link = std::make_unique<RemoteLink>(remote::HostPort{"127.0.0.1", port}, attached[0], window);
-    EXPECT_EQ(RemoteStatus::Attached, NextNews(window, 10000));
-    server.Stop();
+    EXPECT_EQ(RemoteStatus::Unreachable, NextNews(window, 10000));
+    Sleep(2500);  // the retry at 2 s finds nothing either
+    std::optional<RunningServer> running(std::in_place, LocalOptions(2, port));
+    EXPECT_EQ(RemoteStatus::Back, NextNews(window, 20000)) << "no news for the retries";
+    running.reset();
     EXPECT_EQ(RemoteStatus::Lost, NextNews(window, 10000));
     Sleep(5000);  // attempts at 2 s and 6 s: the first finds nothing
-    RunningServer again(LocalOptions(2, port));
+    running.emplace(LocalOptions(2, port));
     EXPECT_EQ(RemoteStatus::Back, NextNews(window, 20000));
-    EXPECT_EQ(attached, again.List());
-    EXPECT_EQ(std::nullopt, NextNews(window, 3000)) << "no more news while attached";
+    EXPECT_EQ(attached, running->List());
     link->Withdraw();
-    EXPECT_TRUE(again.List().empty()) << "withdrawn at the end";
+    EXPECT_TRUE(running->List().empty()) << "withdrawn at the end";
     DestroyWindow(window);
 }
 

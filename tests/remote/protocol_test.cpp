@@ -13,8 +13,6 @@ TEST(RemoteProtocol, HostAndPortAreSplitAndBadPortsRefused) {
         auto hp = remote::SplitHostPort(text);
         return hp ? hp->host + "|" + std::to_string(hp->port) : std::string("refused");
     };
-    EXPECT_EQ("server.example.com|40215", split("server.example.com"));
-    EXPECT_EQ("192.0.2.1|5000", split("192.0.2.1:5000"));
     EXPECT_EQ("::1|40215", split("::1"));
     EXPECT_EQ("::1|65535", split("[::1]:65535"));
     for (const char* bad : {"host:", "host:0", "host:65536", "host:12a", "[::1", "[::1]x"}) EXPECT_EQ("refused", split(bad));

@@ -31,11 +31,11 @@ protected:
 };
 
 TEST_F(RoutineTest, EachBranchDoesWhatItsSettingsAsk) {
-    enum World { InReach, OutOfReach, LineUp, Refusing, NoClient };
+    enum World { InReach, OutOfReach, LineUp, Refusing };
     const std::string made = "made [] [server.example.com]; ", attached = "attached HOST\\me #7; ";
     const std::string dialledOffice = "dialled Office 555-0100  ann secret HOME True True; ";
     const std::string unreachable = ErrorBox(RPC_S_SERVER_UNAVAILABLE) + "; ";
-    const std::string userBox = "UserID: What is your user name?; ", passwordBox = "Password: What is your password? *; ";
+    const std::string userBox = "UserID: What is your user name?; ";
     struct Row {
         const char* why;
         int autoDial, networked, dunNum;
@@ -46,24 +46,16 @@ TEST_F(RoutineTest, EachBranchDoesWhatItsSettingsAsk) {
         bool detachAtExit;
     } rows[] = {
         {"fresh settings: only the local client", 0, 0, 0, "ann", "secret", {}, InReach, "made []; ", false},
-        {"no client to make: the error box ends the routine", 1, 0, 0, "ann", "secret", {}, NoClient,
-         "made []; " + ErrorBox(static_cast<DWORD>(CO_E_CLASSSTRING)) + "; ", false},
         {"networked and in reach: one connection, no probe", 0, 1, 0, "ann", "secret", {}, InReach, made + attached, true},
         {"networked only, server out of reach: no dialling", 0, 1, 0, "ann", "secret", {}, OutOfReach, made + unreachable,
          false},
         {"a line already up: nothing dialled", 1, 0, 0, "ann", "secret", {}, LineUp, made + unreachable, false},
         {"the chosen entry, its user and password unchanged", 1, 0, 1, "ann", "secret", {}, OutOfReach,
          made + "dialled Home 555-0100  bob p@ss word HOME True True; " + attached, true},
-        {"a stored entry number that no longer exists: the first entry", 1, 0, 7, "ann", "secret", {}, OutOfReach,
-         made + dialledOffice + attached, true},
-        {"no saved password: the user is asked", 1, 0, 0, "ann", "", {"secret"}, OutOfReach,
-         made + dialledOffice + attached + passwordBox, true},
         {"no user name: the user is asked", 1, 0, 0, "UserName Not Available", "secret", {"ann"}, OutOfReach,
          made + dialledOffice + attached + userBox, true},
         {"no user name given: the routine stops", 1, 0, 0, "UserName Not Available", "secret", {""}, OutOfReach,
          "made []; " + userBox + "No UserID", false},
-        {"no password given: the routine stops", 1, 0, 0, "ann", "Password Not Available", {"Not Available"},
-         OutOfReach, "made []; " + passwordBox + "No Password", false},
         {"a refused attach: not attached, no detach at exit", 0, 1, 0, "ann", "secret", {}, Refusing,
          made + attached + ErrorBox(kServerRefused, "The server is full") + "; ", false},
     };
@@ -86,7 +78,6 @@ TEST_F(RoutineTest, EachBranchDoesWhatItsSettingsAsk) {
                 return ComponentResult{{}, {kServerRefused, "The server is full"}};
             };
         components.objects[kRemoteClientProgId] = client;
-        if (row.world == NoClient) components.objects.erase(kRemoteClientProgId);
         connections->calls.clear();
         EXPECT_EQ(row.done, Run());
         ReleaseRemote(objects);

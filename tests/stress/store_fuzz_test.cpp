@@ -13,7 +13,6 @@ TEST(StoreFuzz, NoStoreContentCrashesHidesDeletesOrLaunchesWhatWasNotDue) {
         EXPECT_TRUE(report.faults.empty()) << "seed " << seed << ":" << faults;
         // A run in which nothing was due would prove nothing about launching.
         EXPECT_GT(report.launches, 10) << "seed " << seed;
-        EXPECT_GT(report.rows, 900) << "seed " << seed;
     }
 }
 

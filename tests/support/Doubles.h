@@ -73,8 +73,7 @@ struct LaunchRecord {
     bool shell;               // ShellExecute rather than a process start
     std::string commandLine;  // the process's command line, or the shell's file
     int showCommand;
-    std::string directory, parameters;  // the shell's
-    HWND owner;
+    std::string directory;  // the shell's
 };
 
 class RecordingLauncher final : public Launcher {
@@ -86,13 +85,13 @@ public:
     bool startForReal = false;                   // starts the processes that do not fail, and keeps them
 
     ProcessStart StartProcess(const std::string& commandLine, int showCommand) override {
-        launches.push_back({false, commandLine, showCommand, {}, {}, nullptr});
+        launches.push_back({false, commandLine, showCommand, {}});
         if (failingStarts.count(commandLine)) return {failingStarts[commandLine]};
         return startForReal ? WindowsLauncher().StartProcess(commandLine, SW_HIDE) : ProcessStart{};
     }
-    intptr_t ShellExecute(HWND owner, const std::string& file, const std::string& parameters,
-                          const std::string& directory, int showCommand, UniqueKernelHandle*) override {
-        launches.push_back({true, file, showCommand, directory, parameters, owner});
+    intptr_t ShellExecute(HWND, const std::string& file, const std::string&, const std::string& directory,
+                          int showCommand, UniqueKernelHandle*) override {
+        launches.push_back({true, file, showCommand, directory});
         if (whileShell) whileShell();
         return shellResult;
     }
