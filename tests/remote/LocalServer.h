@@ -31,6 +31,7 @@ public:
         setsockopt(socket_.get(), SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<const char*>(&limit), sizeof limit);
     }
     net::Handle Handle() const { return socket_.get(); }
+    void Vanish() { socket_.reset(); }  // drops the connection at once, without a word
     void Send(const std::string& bytes) {
         for (size_t done = 0; done < bytes.size();) {
             long sent = net::Send(socket_.get(), bytes.data() + done, bytes.size() - done);

@@ -37,13 +37,18 @@ TEST(TaskRecord, WritesTheSavedValuesInTheProgramsKindsAndReadsThemBack) {
     EXPECT_TRUE(read.location.empty() && read.lastRan.empty() && !read.paused && !read.runOnce);
 }
 
-// A pause mark or a stamp goes only into a record that exists.
-TEST(TaskRecord, AMarkForATaskThatIsGoneIsRefused) {
+// A pause mark or a stamp goes only into a record that exists, and an empty name
+// (which would address the tasks key itself) writes and deletes nothing.
+TEST(TaskRecord, AMarkForATaskThatIsGoneAndAnEmptyNameAreRefused) {
     ScratchRegistry scratch;
-    CreateKey(HKEY_LOCAL_MACHINE, store::kTasksKey);
+    CreateKey(HKEY_LOCAL_MACHINE, store::TaskKey("Keep"));
     EXPECT_FALSE(store::WriteTaskPaused(store::Store::Machine, "Nobody", true));
     EXPECT_FALSE(store::WriteTaskLastRan(store::Store::Machine, "Nobody", "On 12/4/98 at 7:05:23 PM"));
     EXPECT_FALSE(KeyExists(store::TaskKey("Nobody")));
+    EXPECT_FALSE(store::WriteTask(store::Store::Machine, {.name = "", .location = "job.exe"}));
+    EXPECT_FALSE(store::DeleteTaskRecord(store::Store::Machine, ""));
+    EXPECT_EQ(ListSubKeys(HKEY_LOCAL_MACHINE, store::kTasksKey), std::vector<std::string>{"Keep"});
+    EXPECT_TRUE(ReadKeyValue(HKEY_LOCAL_MACHINE, store::kTasksKey, store::kLocation).IsEmpty());
 }
 
 }  // namespace

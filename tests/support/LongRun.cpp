@@ -52,6 +52,8 @@ LongRunReport RunMainWindow(int minutes, int warmUpMinutes) {
         main.Schedule().Timer1_Timer();
         main.Schedule().Timer2_Timer();
         PumpMessagesButTimers();
+        // Writes the history, as its timer (held back here) would; nothing is left running.
+        main.Schedule().RecordUnfinished();
         // Counted, not kept: a month of records would look like a leak.
         report.launches += int(world.launcher.launches.size());
         world.launcher.launches.clear();

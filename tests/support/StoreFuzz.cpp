@@ -213,6 +213,7 @@ private:
     // Every minute of the day, at an odd millisecond of its first second.
     void SimulateDay(frmMain& main) {
         std::map<int, std::vector<int>> launchedAt;  // record -> minutes
+        const size_t startUpBoxes = world_.prompts.asked.size();  // the remote connection's, say
         for (int minute = 0; minute < 24 * 60; ++minute) {
             world_.clock.Set({day_.year, day_.month, day_.day, minute / 60, minute % 60, 0, minute * 37 % 1000});
             size_t launches = world_.launcher.started.size();
@@ -225,6 +226,9 @@ private:
             MSG msg;
             while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
         }
+        // Every launch starts: a box would be a launch that failed.
+        if (world_.prompts.asked.size() != startUpBoxes)
+            Fault("a box in the day: " + world_.prompts.asked.back().text.substr(0, 80));
         for (size_t i = 0; i < records_.size(); ++i) {
             const Record& record = records_[i];
             std::vector<int> expected;

@@ -53,10 +53,18 @@ TEST(ServerLoop, ALogNobodyReadsNeverHoldsTheServerUp) {
     close(ends[0]);  // the stuck writer gets its error and ends
 }
 
-TEST(ServerLoop, AHalfRequestCostsOnlyItsOwnConnection) {
+TEST(ServerLoop, GarbageAndHalfRequestsCostOnlyTheirOwnConnection) {
     RunningServer server(LocalOptions(2));
-    LineClient owner("127.0.0.1", server.port), stalled("127.0.0.1", server.port);
+    LineClient owner("127.0.0.1", server.port), garbage("127.0.0.1", server.port),
+        oversized("127.0.0.1", server.port), cutOff("127.0.0.1", server.port), stalled("127.0.0.1", server.port);
     ASSERT_EQ("OK", owner.Ask("ATTACH HOST\\me #7"));
+    garbage.Send(std::string("\0\xff\x13 GET / HTTP/1.0\r\n", 20));
+    EXPECT_EQ("ERR malformed request", garbage.Line());
+    EXPECT_EQ("closed", garbage.Line());
+    oversized.Send(std::string(64 * 1024, 'A'));
+    EXPECT_EQ("ERR request too long", oversized.Line());
+    cutOff.Send("ATTACH HOST\\cut #2");
+    cutOff.Vanish();
     stalled.Send("ATTA");
     EXPECT_EQ("closed", stalled.Line()) << "a half request is dropped after the timeout";
     EXPECT_EQ(std::vector<std::string>{"HOST\\me #7"}, server.List());
@@ -73,6 +81,12 @@ TEST(ServerLoop, LimitsFromTheCommandLineHoldAtTheirBoundaries) {
     LineClient third("127.0.0.1", server.port);
     EXPECT_EQ("ERR the server is busy", third.Line());
     EXPECT_EQ("ERR malformed id", first.Ask("ATTACH " + Id('z') + "z"));
+
+    for (auto bad : std::vector<std::vector<std::string>>{{"--max-connections", "0"}, {"--max-connections", "1001"},
+                                                          {"--max-attachments", "65"}, {"--port", "65536"},
+                                                          {"--timeout", "0"}, {"--dead-after", "1"}, {"--log", ""},
+                                                          {"--max-connections"}, {"--colour", "red"}})
+        EXPECT_FALSE(remote::ParseServerOptions(bad)) << bad[0];
 }
 
 }  // namespace
