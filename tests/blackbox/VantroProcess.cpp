@@ -17,6 +17,12 @@ std::string BinFolder() {
     return folder;
 }
 
+DateTime LocalNow() {
+    SYSTEMTIME st;
+    GetLocalTime(&st);
+    return {st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond, st.wMilliseconds};
+}
+
 }  // namespace
 
 VantroProcess::VantroProcess() {
@@ -33,19 +39,10 @@ VantroProcess::~VantroProcess() {
     WaitForSingleObject(process_.get(), 10000);
 }
 
-void VantroProcess::Start() {
-    std::string exe = folder_.Path() + "\\Vantro.exe";
-    std::string commandLine = "\"" + exe + "\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    // Started from another folder on purpose: Vantro makes its own folder current.
-    if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, "C:\\",
-                        &startup, &info))
-        throw std::runtime_error("cannot start Vantro.exe");
-    UniqueKernelHandle thread(info.hThread);
-    process_.reset(info.hProcess);
-    WaitForInputIdle(info.hProcess, 10000);
+void VantroProcess::Adopt(HWND mainWindow) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(mainWindow, &processId);
+    process_.reset(OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, processId));
 }
 
 bool VantroProcess::WaitForExit(DWORD ms) {
@@ -62,12 +59,6 @@ HWND WaitForWindow(const char* className, const std::string& caption, DWORD ms) 
     HWND found = nullptr;
     auto shown = [&] { return (found = FindWindowA(className, caption.c_str())) && IsWindowVisible(found); };
     return WaitUntil(shown, ms) ? found : nullptr;
-}
-
-DateTime LocalNow() {
-    SYSTEMTIME st;
-    GetLocalTime(&st);
-    return {st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond, st.wMilliseconds};
 }
 
 std::optional<DateTime> NextMinuteWithRoom() {

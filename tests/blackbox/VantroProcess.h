@@ -18,7 +18,8 @@ public:
     ~VantroProcess();
 
     const std::string& Folder() const { return folder_.Path(); }
-    void Start();
+    // Takes charge of the Vantro that owns this window (started by task.exe).
+    void Adopt(HWND mainWindow);
     bool WaitForExit(DWORD ms);
 
 private:
@@ -32,7 +33,6 @@ bool WaitUntil(const std::function<bool()>& done, DWORD ms);
 // caption, waited for up to ms. The test's prefix runs one Vantro at a time.
 HWND WaitForWindow(const char* className, const std::string& caption, DWORD ms);
 
-DateTime LocalNow();
 // The start of the next minute, after waiting (when needed) until enough of this minute
 // is left to prepare a task due then; nothing when that would cross midnight.
 std::optional<DateTime> NextMinuteWithRoom();
