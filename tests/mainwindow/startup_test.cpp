@@ -6,6 +6,7 @@
 
 #include "editor/frmNew.h"
 #include "integration/RunEntry.h"
+#include "mainwindow/DriveProbe.h"
 #include "mainwindow/frmMain.h"
 #include "support/VantroTest.h"
 #include "support/WhenShown.h"
@@ -108,7 +109,10 @@ TEST_F(StartupTest, FileCloseWmCloseAndSessionEndWriteRunningZeroWithTheNoticeBu
 }
 
 TEST_F(StartupTest, AStartAfterAKilledRunShowsTheCrashDisplayAndKeepsTheFlag) {
-    Start();
+    frmMain& first = Start();
+    first.Show();
+    SendMessageA(first.hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);  // to the tray: still running
+    EXPECT_FALSE(programEnd.Ended());
     CreateKey(HKEY_LOCAL_MACHINE, store::TaskKey("Backup"));
     // The display runs its own loop during the start: look for it from a timer.
     WhenShown display("VantroFixRegistry", {});
@@ -227,4 +231,10 @@ TEST_F(StartupTest, ARowChosenByKeyOrClickOffersItsCommandsAndAClickOnEmptySpace
     EXPECT_FALSE(c.mnuEdit.Enabled() || c.mnuDelete.Enabled() || c.mnuRun.Enabled() || c.mnuPause.Visible());
     main.Schedule().mnuRun_Click();
     EXPECT_TRUE(launcher.launches.empty()) << "Run Task acted on a row no longer chosen";
+}
+
+TEST(DriveProbe, ADriveThatCannotBeReadIsSkippedAndTheLaterOnesStillProbed) {
+    // E is a CD drive without a disc; D does not exist.
+    EXPECT_EQ("C: F: G: ", ProbeDrives([](char letter) { return letter != 'D' && letter != 'E'; }));
+    EXPECT_EQ("", InMemoryDriveList(ProbeDrives([](char) { return false; })));
 }

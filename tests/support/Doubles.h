@@ -81,7 +81,6 @@ public:
     std::vector<LaunchRecord> launches;
     std::map<std::string, DWORD> failingStarts;  // command line -> error; others start
     intptr_t shellResult = 42;                   // above 32: the shell succeeded
-    std::function<void()> whileShell;            // runs while the shell is "busy"
     bool startForReal = false;                   // starts the processes that do not fail, and keeps them
 
     ProcessStart StartProcess(const std::string& commandLine, int showCommand) override {
@@ -92,7 +91,6 @@ public:
     intptr_t ShellExecute(HWND, const std::string& file, const std::string&, const std::string& directory,
                           int showCommand, UniqueKernelHandle*) override {
         launches.push_back({true, file, showCommand, directory});
-        if (whileShell) whileShell();
         return shellResult;
     }
 };
