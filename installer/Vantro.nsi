@@ -218,7 +218,13 @@ Function CloseStoreKey
       Pop $R7
       ${If} $R0 > 0
         System::Call 'advapi32::RegSetKeySecurity(p R9, i ${DACL_INFORMATION}, p R7) i .R0'
-        DetailPrint "Took away the write access an earlier version gave to all users (error $R0)"
+        Exch $R4  ; the key's path, pushed above
+        ${If} $R0 = 0
+          DetailPrint "Took away the write access an earlier version gave to all users on HKLM\$R4"
+        ${Else}
+          DetailPrint "Could not take away the write access an earlier version gave to all users on HKLM\$R4 (error $R0)"
+        ${EndIf}
+        Exch $R4
       ${EndIf}
     ${EndIf}
   ${EndIf}
@@ -259,8 +265,13 @@ Function CloseFolder
       Call TakeAwayWriteGrants
       Pop $R7
       ${If} $R0 > 0
-        System::Call 'advapi32::SetFileSecurityW(w "$INSTDIR", i ${DACL_INFORMATION}, p R7) i .R0'
-        DetailPrint "Took away the change access an earlier version gave to all users on $INSTDIR"
+        System::Call 'advapi32::SetFileSecurityW(w "$INSTDIR", i ${DACL_INFORMATION}, p R7) i .R0 ?e'
+        Pop $R5  ; the last error
+        ${If} $R0 <> 0
+          DetailPrint "Took away the change access an earlier version gave to all users on $INSTDIR"
+        ${Else}
+          DetailPrint "Could not take away the change access an earlier version gave to all users on $INSTDIR (error $R5)"
+        ${EndIf}
       ${EndIf}
     ${EndIf}
   ${EndIf}
