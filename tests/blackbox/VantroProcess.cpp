@@ -49,18 +49,6 @@ bool VantroProcess::WaitForExit(DWORD ms) {
     return process_ && WaitForSingleObject(process_.get(), ms) == WAIT_OBJECT_0;
 }
 
-bool WaitUntil(const std::function<bool()>& done, DWORD ms) {
-    for (DWORD until = GetTickCount() + ms; !done(); Sleep(100))
-        if (static_cast<LONG>(until - GetTickCount()) <= 0) return false;
-    return true;
-}
-
-HWND WaitForWindow(const char* className, const std::string& caption, DWORD ms) {
-    HWND found = nullptr;
-    auto shown = [&] { return (found = FindWindowA(className, caption.c_str())) && IsWindowVisible(found); };
-    return WaitUntil(shown, ms) ? found : nullptr;
-}
-
 std::optional<DateTime> NextMinuteWithRoom() {
     if (LocalNow().second > 40) Sleep((61 - LocalNow().second) * 1000);
     DateTime due = LocalNow();

@@ -10,6 +10,7 @@
 #include "platform/DateTime.h"
 #include "platform/UniqueHandle.h"
 #include "support/ScratchRegistry.h"
+#include "support/Waits.h"
 
 class VantroProcess {
 public:
@@ -26,12 +27,6 @@ private:
     TempFolder folder_;
     UniqueKernelHandle process_;
 };
-
-// Polls until done() holds or ms have passed; false on the timeout.
-bool WaitUntil(const std::function<bool()>& done, DWORD ms);
-// A visible top-level window of the given class ("#32770" for a message box) and
-// caption, waited for up to ms. The test's prefix runs one Vantro at a time.
-HWND WaitForWindow(const char* className, const std::string& caption, DWORD ms);
 
 // The start of the next minute, after waiting (when needed) until enough of this minute
 // is left to prepare a task due then; nothing when that would cross midnight.

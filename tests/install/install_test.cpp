@@ -13,6 +13,7 @@
 #include "store/RegistryAccess.h"
 #include "store/StoreLayout.h"
 #include "support/ScratchRegistry.h"
+#include "support/Waits.h"
 
 namespace {
 
@@ -67,13 +68,6 @@ void ExpectStoreOnlyAdministratorsMayChange() {
     for (const std::string& key : kStoreKeys) EXPECT_FALSE(OthersMayWriteKey(key)) << key;
 }
 
-// A top-level window of this class and caption, waited for up to 20 s.
-HWND WaitForWindow(const char* className, const char* caption) {
-    HWND found = nullptr;
-    for (int i = 0; i < 200 && !(found = FindWindowA(className, caption)); ++i) Sleep(100);
-    return found;
-}
-
 }  // namespace
 
 // Before the install: the store as 1.5.0's installer left it, open to the Users group.
@@ -112,10 +106,10 @@ TEST(Installed, VantroStartedFromTheShortcutShowsItsMainWindow) {
     // Opened as a user opens it from the Start menu: the shell follows the link.
     ASSERT_GT(reinterpret_cast<INT_PTR>(ShellExecuteA(nullptr, nullptr, Shortcut().c_str(), nullptr, nullptr, SW_SHOWNORMAL)), 32);
     // The first start asks for discs out of the drives before it shows the window.
-    HWND box = WaitForWindow("#32770", "Vantro 1.6");
+    HWND box = WaitForWindow("#32770", "Vantro 1.6", 20000);
     ASSERT_NE(nullptr, box);
     PostMessageA(box, WM_COMMAND, IDOK, 0);
-    HWND main = WaitForWindow("VantroMain", "Vantro 1.6");
+    HWND main = WaitForWindow("VantroMain", "Vantro 1.6", 20000);
     ASSERT_NE(nullptr, main);
     for (int i = 0; i < 100 && !IsWindowVisible(main); ++i) Sleep(100);
     EXPECT_TRUE(IsWindowVisible(main));

@@ -9,17 +9,9 @@
 #include "remote/OwnComponents.h"
 #include "remote/RemoteLink.h"
 #include "support/VantroTest.h"
+#include "support/Waits.h"
 
 namespace {
-
-// Runs the message loop until done() holds or ms have passed; done() at the end.
-bool PumpUntil(const std::function<bool()>& done, DWORD ms) {
-    for (ULONGLONG end = GetTickCount64() + ms; !done() && GetTickCount64() < end; Sleep(20)) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-    }
-    return done();
-}
 
 // The link's next news to a window, if it comes within ms.
 std::optional<RemoteStatus> NextNews(HWND window, DWORD ms) {

@@ -6,17 +6,10 @@
 #include <vector>
 
 #include "ui/Form.h"
+#include "support/Waits.h"
 #include "ui/Timer.h"
 
 namespace {
-
-// Pumps messages for about the given time, or until done() holds.
-void Pump(DWORD ms, const std::function<bool()>& done = [] { return false; }) {
-    for (DWORD until = GetTickCount() + ms; !done() && static_cast<LONG>(until - GetTickCount()) > 0; Sleep(5)) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-    }
-}
 
 TEST(Timer, FiresOnlyWhileEnabledAndANewIntervalRestartsTheCountdown) {
     int ticks = 0;
@@ -79,7 +72,7 @@ TEST(StoppedException, WindowProcedureAndTimerWriteWhatTheyStoppedToTheDebugger)
         ++ticks;
         throw std::logic_error("tick failed");
     };
-    Pump(2000, [&] { return ticks >= 2; });
+    PumpUntil([&] { return ticks >= 2; }, 2000);
     timer.SetEnabled(false);
 
     RemoveVectoredExceptionHandler(handler);
