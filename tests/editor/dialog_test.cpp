@@ -21,7 +21,7 @@ bool IsDefault(const ui::Button& button) {
 TEST_F(DialogTest, OpensAsAWeeklyProgramWithTheClockAndOffersOnlyTheUtilitiesFound) {
     CreateKey(HKEY_LOCAL_MACHINE, store::kAppPathsSpeedDisk);
     WriteKeyValue(HKEY_LOCAL_MACHINE, store::kAppPathsSpeedDisk, "", RegValue::Text("C:\\nu\\sd32.exe"), REG_SZ);
-    files = {"c:\\windows\\Defrag.exe"};
+    files = {"c:\\windows\\ScanDskw.exe", "c:\\windows\\Defrag.exe"};
     WithEditor(&TaskCommands::mnuNew_Click, [&](frmNew& form) {
         EXPECT_EQ(form.optSP.hwnd(), GetFocus());
         EXPECT_TRUE(form.optSP.Value() && form.chkRunOnlyOnce[1].Value() && IsDefault(form.btnOK));
@@ -41,7 +41,8 @@ TEST_F(DialogTest, OpensAsAWeeklyProgramWithTheClockAndOffersOnlyTheUtilitiesFou
                          reinterpret_cast<LPARAM>(form.txtProgramName.hwnd()));
             picked.push_back(form.txtLocation.Text());
         }
-        EXPECT_EQ((std::vector<std::string>{"C:\\nu\\sd32.exe", "C:\\Windows\\Defrag.exe"}), picked);
+        EXPECT_EQ((std::vector<std::string>{"C:\\nu\\sd32.exe", "C:\\Windows\\ScanDskw.exe", "C:\\Windows\\Defrag.exe"}),
+                  picked);
 
         Click(form.optSM);
         EXPECT_TRUE(Shown(form.txtMessage) && !Shown(form.txtLocation));

@@ -115,9 +115,11 @@ TEST_F(StartupTest, AStartAfterAKilledRunShowsTheCrashDisplayAndKeepsTheFlag) {
     EXPECT_FALSE(programEnd.Ended());
     CreateKey(HKEY_LOCAL_MACHINE, store::TaskKey("Backup"));
     // The display runs its own loop during the start: look for it from a timer.
-    WhenShown display("VantroFixRegistry", {});
+    int rowsUnderDisplay = 0;
+    WhenShown display("VantroFixRegistry", [&](HWND) { rowsUnderDisplay = window->Controls().grdProgram.Rows(); });
     Start();  // the first was killed: "Running" is still -1
     EXPECT_EQ(1, display.Times()) << "the crash display appeared";
+    EXPECT_EQ(2, rowsUnderDisplay) << "over the task list it holds up nothing of";
     EXPECT_EQ(nullptr, FindWindowA("VantroFixRegistry", nullptr)) << "and closed itself";
     EXPECT_EQ(RegValue::Integer(-1), Setting(store::kRunning));
     EXPECT_EQ(std::vector<std::string>{"Backup"}, ListSubKeys(HKEY_LOCAL_MACHINE, store::kTasksKey));
