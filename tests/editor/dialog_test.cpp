@@ -2,6 +2,7 @@
 #include <commctrl.h>
 
 #include "EditorTest.h"
+#include "support/Waits.h"
 #include "ui/MessageLoop.h"
 
 namespace {
@@ -26,11 +27,7 @@ TEST_F(DialogTest, OpensAsAWeeklyProgramWithTheClockAndOffersOnlyTheUtilitiesFou
         EXPECT_EQ(form.optSP.hwnd(), GetFocus());
         EXPECT_TRUE(form.optSP.Value() && form.chkRunOnlyOnce[1].Value() && IsDefault(form.btnOK));
         EXPECT_TRUE(Shown(form.txtLocation) && !Shown(form.txtMessage) && !form.SchedulingPanelOpen());
-        for (int i = 0; i < 100 && !form.txtDateAndTime.Text().ends_with("1998  19:05:00"); ++i) {
-            MSG msg;
-            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-            Sleep(10);
-        }
+        PumpUntil([&] { return form.txtDateAndTime.Text().ends_with("1998  19:05:00"); }, 1000);
         EXPECT_TRUE(form.txtDateAndTime.Text().ends_with("1998  19:05:00")) << form.txtDateAndTime.Text();
 
         std::vector<std::string> picked;

@@ -111,7 +111,7 @@ TEST(Installed, VantroStartedFromTheShortcutShowsItsMainWindow) {
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     HWND main = WaitForWindow("VantroMain", "Vantro 1.6", 20000);
     ASSERT_NE(nullptr, main);
-    for (int i = 0; i < 100 && !IsWindowVisible(main); ++i) Sleep(100);
+    WaitUntil([&] { return IsWindowVisible(main) != FALSE; }, 10000);
     EXPECT_TRUE(IsWindowVisible(main));
     // The program that runs is the installed one.
     EXPECT_EQ(InstallDir(), ReadKeyValue(kRoot, store::kProgramKey, store::kPath).AsText());

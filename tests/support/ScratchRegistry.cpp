@@ -8,6 +8,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "support/Waits.h"
+
 namespace {
 
 constexpr const char* kScratchParent = "Software\\VantroTests";
@@ -117,6 +119,5 @@ bool FileExists(const std::string& fileName) {
 }
 
 bool WaitForFile(const std::string& fileName) {
-    for (int i = 0; i < 200 && !FileExists(fileName); ++i) Sleep(100);
-    return FileExists(fileName);
+    return WaitUntil([&] { return FileExists(fileName); }, 20000);
 }

@@ -17,6 +17,7 @@
 #include "support/Doubles.h"
 #include "support/ScratchRegistry.h"
 #include "support/TestWorld.h"
+#include "support/Waits.h"
 
 // Stores a task as the editor's save does, and its pause mark (in the machine store
 // unless told). A start left empty is the tests' usual minute: Friday 12/04/1998 at 07:05 PM.
@@ -65,14 +66,7 @@ protected:
 
     // The program's message loop between ticks, for a moment: the boxes that launches
     // raised are shown from it.
-    static void RunMessageLoop(DWORD ms = 50) {
-        DWORD until = GetTickCount() + ms;
-        MSG msg;
-        for (bool last = false; !last; Sleep(1)) {
-            last = static_cast<LONG>(until - GetTickCount()) <= 0;
-            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-        }
-    }
+    static void RunMessageLoop(DWORD ms = 50) { Pump(ms); }
 
     MainControls controls;
     Scheduler scheduler{SchedulerViewOf(controls, tasks), context};
